@@ -1,0 +1,8 @@
+// Symbol visibility for the host libraries and the plug-ins.
+//
+// Every shared library is built with hidden visibility; what a library offers
+// to others is marked with VIREO_API.  On Linux the same attribute serves the
+// library that defines a symbol and the code that uses it.
+#pragma once
+
+#define VIREO_API __attribute__((visibility("default")))
