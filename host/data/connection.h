@@ -46,9 +46,11 @@ class VIREO_API TnConnection {
   // Runs a query with positional parameters ("?") in a read-only
   // transaction and fetches every row into a new dataset owned by the caller.
   TnClientDataSet* Query(const std::string& sql, const std::vector<Variant>& params = {});
-  // Same, filling an existing dataset again (its fields are rebuilt).
+  // Same, filling an existing dataset again: an open dataset keeps its
+  // fields and loses its rows.  `max_rows` >= 0 stops fetching after that
+  // many rows.
   void Requery(TnClientDataSet* dataset, const std::string& sql,
-               const std::vector<Variant>& params = {});
+               const std::vector<Variant>& params = {}, int max_rows = -1);
 
   // A writing transaction for building databases; see TnWriteTransaction.
   std::unique_ptr<TnWriteTransaction> StartWrite();

@@ -125,6 +125,10 @@ class VIREO_API TnClientDataSet : public TObject {
   // An independent copy: same fields, same rows, its own cursor and order.
   TnClientDataSet* CloneCDS() const;
 
+  // The query that filled the dataset, kept so RefreshSQL can run it again.
+  void SetCommandText(std::string sql) { command_text_ = std::move(sql); }
+  const std::string& CommandText() const { return command_text_; }
+
   // --- mappers ----------------------------------------------------------
   // The dataset's cached mapper of class M, created and bound on first use;
   // the dataset owns it.
@@ -174,6 +178,7 @@ class VIREO_API TnClientDataSet : public TObject {
   int edit_row_ = -1;
   bool log_changes_ = true;
   std::map<std::type_index, std::shared_ptr<void>> mappers_;
+  std::string command_text_;
 
   friend class TField;
 };

@@ -54,9 +54,10 @@ VIREO_API TnClientDataSet* ExecutarSQL(const std::string& sql, const TnSQLParams
                                        TnConnection* connection = nullptr, bool read_only = true);
 // Frees the dataset and clears the variable; safe on null.
 VIREO_API void DestruirSQL(TnClientDataSet*& dataset);
-// Runs sql again into an existing dataset, replacing its rows.
-VIREO_API void RefreshSQL(TnClientDataSet* dataset, const std::string& sql,
-                          const TnSQLParams& params = {});
+// Runs the dataset's query again with new parameter values, replacing its
+// rows; fields, index and mappers stay.
+VIREO_API void RefreshSQL(TnClientDataSet* dataset, const TnSQLParams& params = {},
+                          bool keep_structure = true);
 
 // Frees a dataset from ExecutarSQL when the scope ends, on every path.
 class VIREO_API TnSQLGuard {
