@@ -28,6 +28,7 @@ VIREO_API int YearOf(TDateTime value);
 VIREO_API int MonthOf(TDateTime value);
 VIREO_API int DayOf(TDateTime value);
 VIREO_API TDateTime DateOf(TDateTime value);  // midnight of the same day
+VIREO_API int DayOfWeek(TDateTime value);     // 1 = Sunday .. 7 = Saturday
 VIREO_API TDateTime Date();                   // today at midnight
 VIREO_API TDateTime Now();
 VIREO_API TDateTime IncDay(TDateTime value, int days = 1);
