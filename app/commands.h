@@ -1,0 +1,27 @@
+// The subcommands of `vireo`.  Each Register function adds its subcommands to
+// the program; their callbacks raise on failure and main() turns the error
+// into a message and an exit status.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace vireo::app {
+
+void RegisterDbCommands(CLI::App& app);      // db create, demo
+void RegisterReportCommands(CLI::App& app);  // list, params, print
+
+// Exit statuses of the program.
+enum ExitStatus {
+  kOk = 0,
+  kFailure = 1,
+  kUsage = 2,      // bad usage, unknown parameter
+  kParameter = 3,  // a parameter the report refused
+  kDatabase = 4,
+};
+
+// Raised for usage errors found after parsing (an unknown parameter name).
+struct UsageError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+}  // namespace vireo::app
