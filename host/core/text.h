@@ -37,11 +37,10 @@ VIREO_API std::string Utf8Substr(const std::string& text, std::size_t start,
 VIREO_API std::vector<std::string> StrToStrArray(const std::string& text,
                                                  const std::string& separator);
 
-// Lines of at most `width` characters, broken at blanks (runs of blanks
-// collapse at a break); a word longer than the width is cut.  Line breaks in
-// the text are kept.  An empty text gives one empty line, so a caller that
-// prints extra columns on the first line always has one.  A width below 1
-// leaves the lines unwrapped.
+// Lines of at most `width` characters, broken at blanks (a run of blanks
+// becomes one, and none starts or ends a line); a word longer than the width is cut.  Line breaks
+// in the text are kept.  An empty text gives one empty line, so a caller that prints extra columns
+// on the first line always has one.  A width below 1 leaves the lines unwrapped.
 VIREO_API std::vector<std::string> WordWrapString(const std::string& text, int width);
 
 }  // namespace vireo
