@@ -6,6 +6,11 @@
 // order (SetIndexFieldNames), then a range on a prefix of the index
 // (SetRange), then an equality filter (Filter/Filtered).  The current row is a
 // position in that view; a TField reads the current row of its dataset.
+//
+// Index order: nulls first, numbers by value, texts by their UTF-8 bytes
+// (case-sensitive); ties keep insertion order.  The view is brought up to date
+// lazily, on the first read after a change, so loading rows one Append/Post at
+// a time never re-sorts.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +23,7 @@
 #include "host/core/export.h"
 #include "host/core/object.h"
 #include "host/core/variant.h"
+#include "host/data/cell.h"
 
 namespace vireo {
 
@@ -61,6 +67,8 @@ class VIREO_API TField {
   void Clear();  // null
 
  private:
+  int WriteRow() const;  // the row being edited; raises when none
+
   TnClientDataSet* owner_;
   int index_;
   TFieldDef def_;
@@ -84,6 +92,8 @@ class VIREO_API TnClientDataSet : public TObject {
   TField* FindField(const std::string& name) const;  // null when missing
 
   // --- navigation -------------------------------------------------------
+  // Delphi cursor flags: First sets Bof, Last sets Eof, Next past the last
+  // row sets Eof and stays on it; on an empty view both are true.
   void First();
   void Last();
   void Next();
@@ -97,32 +107,40 @@ class VIREO_API TnClientDataSet : public TObject {
 
   // --- order, ranges, search, filter ------------------------------------
   // Names joined by ";"; ascending, stable (ties keep insertion order).
-  // An empty text restores insertion order.
+  // An empty text restores insertion order.  Cancels any range and moves to
+  // the first row.  May be set before CreateDataSet.
   void SetIndexFieldNames(const std::string& names);
   const std::string& IndexFieldNames() const { return index_names_; }
   // Rows whose leading index fields lie between the two keys (inclusive).
-  // The keys may name fewer values than the index has fields.
+  // The keys may name fewer values than the index has fields.  Values are
+  // converted to the field's type (the text "3" matches the integer 3).
   void SetRange(const std::vector<Variant>& start, const std::vector<Variant>& end);
   void CancelRange();
-  // Moves to the first row whose leading index fields equal the key.
+  // Moves to the first row whose leading index fields equal the key; on a
+  // miss answers false and leaves the cursor where it was.
   bool FindKey(const std::vector<Variant>& key);
-  // Equality tests joined by "and", e.g. "CODIGOESCRIT = 3 and TIPO = 'A'".
+  // Equality tests joined by "and", e.g. "CODIGOESCRIT = 3 and TIPO = 'A'":
+  // numbers written with ".", texts in single quotes ('O''Brien').  Applies
+  // after the range, while Filtered is on.
   void SetFilter(const std::string& filter);
   const std::string& Filter() const { return filter_text_; }
   void SetFiltered(bool on);
   bool Filtered() const { return filtered_; }
 
   // --- editing ----------------------------------------------------------
+  // Moving the cursor (or Append/Edit) while a row is being edited posts it
+  // when a field was written, and cancels it otherwise.
   void Append();  // starts a new row (all null) that Post adds
-  void Edit();    // starts editing the current row
-  void Post();
+  void Edit();    // starts editing the current row; on an empty set, Append
+  void Post();    // the cursor then rests on the posted row, in index order
   void Cancel();
-  void Delete();  // removes the current row
+  void Delete();  // removes the current row; the cursor goes to the next one
   void EmptyDataSet();
   void SetLogChanges(bool on) { log_changes_ = on; }
   bool LogChanges() const { return log_changes_; }
 
   // An independent copy: same fields, same rows, its own cursor and order.
+  // The copy starts in insertion order, with no range and no filter.
   TnClientDataSet* CloneCDS() const;
 
   // The query that filled the dataset, kept so RefreshSQL can run it again.
@@ -136,46 +154,71 @@ class VIREO_API TnClientDataSet : public TObject {
   M* GetMapper();
 
   // --- storage access for the field class and loaders -------------------
-  struct Column;
-  Column& ColumnAt(int i);
+  struct Column;            // host/data/column.h
+  Column& ColumnAt(int i);  // unchecked
   const Column& ColumnAt(int i) const;
   int CurrentRow() const;  // stored row under the cursor, -1 when none
   bool Editing() const { return state_ != State::Browse; }
-  // Bulk loading: reserve, then for each row AppendRaw and write fields
-  // with Set* through the field objects, then PostRaw.
+  // Bulk loading: reserve, then for each row Append, write the fields with
+  // Set*/Clear through the field objects, and Post.
   void Reserve(int rows);
 
  private:
   enum class State { Browse, Insert, Edit };
   struct FilterTerm {
     int field;
-    Variant value;
+    Cell value;
   };
 
-  void RebuildView();
-  void RebuildOrder();
+  void CheckActive(const char* operation) const;
+  void CheckIndex(const char* operation) const;
+  void CheckBrowseMode();  // posts or cancels the row being edited
+  void ResolveIndex();
+  void ResolveFilter(const std::string& text);
+  std::vector<Cell> KeyCells(const std::vector<Variant>& key) const;
+  void PlacePosted(int row);
+  void ForgetRow(int row);
+  bool IndexFieldsChanged(int row) const;
+  void MoveTo(int pos) const;
+
+  // The view is brought up to date on demand, also by const readers.
+  void EnsureView() const;
+  void RebuildView() const;
+  void RebuildOrder() const;
+  void MergePending() const;
+  bool RowLess(int a, int b) const;  // index order, ties by insertion
   int CompareRows(int a, int b) const;
-  int CompareKey(int row, const std::vector<Variant>& key) const;
+  int CompareKey(int row, const std::vector<Cell>& key) const;
+  bool PassesFilter(int row) const;
+  bool FilterOn() const { return filtered_ && !filter_terms_.empty(); }
 
   std::vector<TFieldDef> defs_;
   std::vector<std::unique_ptr<TField>> fields_;
   std::vector<std::unique_ptr<Column>> columns_;
   std::map<std::string, int> field_index_;  // upper-cased name -> index
   bool active_ = false;
-  int row_count_ = 0;           // stored rows
-  std::vector<int> order_;      // stored rows in index order
-  std::vector<int> view_;       // visible rows after range and filter
-  int pos_ = 0;                 // position in view_
-  bool bof_ = true;
+  int row_count_ = 0;                 // stored rows, posted ones only
+  std::vector<uint8_t> deleted_;      // per stored row
+  mutable std::vector<int> order_;    // live rows in index order, but pending_
+  mutable std::vector<int> pending_;  // posted rows still to merge into order_
+  mutable bool order_stale_ = false;  // order_ to be rebuilt from scratch
+  mutable std::vector<int> view_;     // visible rows after range and filter
+  mutable bool view_stale_ = false;
+  mutable int land_row_ = -1;  // stored row the cursor lands on at the rebuild
+  mutable int pos_ = 0;        // position in view_
+  mutable bool bof_ = true;
+  mutable bool eof_ = true;
   std::string index_names_;
   std::vector<int> index_fields_;
   bool range_on_ = false;
-  std::vector<Variant> range_start_, range_end_;
+  std::vector<Cell> range_start_, range_end_;
   std::string filter_text_;
   bool filtered_ = false;
   std::vector<FilterTerm> filter_terms_;
   State state_ = State::Browse;
   int edit_row_ = -1;
+  bool modified_ = false;        // a field was written since Append/Edit
+  std::vector<Cell> saved_row_;  // the edited row as it was at Edit
   bool log_changes_ = true;
   std::map<std::type_index, std::shared_ptr<void>> mappers_;
   std::string command_text_;
@@ -185,6 +228,7 @@ class VIREO_API TnClientDataSet : public TObject {
 
 }  // namespace vireo
 
+#include "host/data/column.h"
 #include "host/data/mapper.h"
 
 namespace vireo {
