@@ -9,9 +9,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -29,14 +27,20 @@ struct Decimal {
   int exponent = 0;
 };
 
+// to_chars rather than printf: the C locale must not change the digits.
 Decimal ToDecimal(double value) {
   char buf[40];
-  std::snprintf(buf, sizeof buf, "%.*e", kSignificant - 1, std::fabs(value));
+  const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
+                                 std::chars_format::scientific, kSignificant - 1)
+                       .ptr;
+  const char* e = std::find(buf, end, 'e');
   Decimal d;
-  for (const char* p = buf; *p && *p != 'e'; ++p) {
+  for (const char* p = buf; p != e; ++p) {
     if (*p != '.') d.digits += *p;
   }
-  d.exponent = std::atoi(std::strchr(buf, 'e') + 1) + 1;
+  const char* digits = e + 2;  // past "e" and the exponent's sign
+  std::from_chars(digits, static_cast<const char*>(end), d.exponent);
+  d.exponent = (e[1] == '-' ? -d.exponent : d.exponent) + 1;
   while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
   if (d.digits.empty()) d.exponent = 0;
   return d;
