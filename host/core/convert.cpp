@@ -60,7 +60,6 @@ std::string DateOrder(const std::string& format) {
 
 // Reads a date from s at pos, leaving pos after it.
 bool ReadDate(const std::string& s, std::size_t& pos, TDateTime& out) {
-  const std::size_t start = pos;
   int n[3];
   std::size_t digits[3];
   char sep = 0;
@@ -74,7 +73,6 @@ bool ReadDate(const std::string& s, std::size_t& pos, TDateTime& out) {
     if (!ReadNumber(s, pos, 4, n[i])) return false;
     digits[i] = pos - at;
   }
-  (void)start;
   if (sep == '-' && digits[0] == 4) {  // ISO
     return digits[1] <= 2 && digits[2] <= 2 && TryEncodeDate(n[0], n[1], n[2], out);
   }
@@ -84,9 +82,8 @@ bool ReadDate(const std::string& s, std::size_t& pos, TDateTime& out) {
   for (int i = 0; i < 3; ++i) {
     const bool year_part = order[i] == 'Y';
     if (year_part ? (digits[i] != 2 && digits[i] != 4) : digits[i] > 2) return false;
-    (order[i] == 'D'   ? day
-     : order[i] == 'M' ? month
-                       : year) = year_part ? ExpandYear(n[i], digits[i]) : n[i];
+    int& target = order[i] == 'D' ? day : order[i] == 'M' ? month : year;
+    target = year_part ? ExpandYear(n[i], digits[i]) : n[i];
   }
   return TryEncodeDate(year, month, day, out);
 }
