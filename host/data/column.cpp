@@ -2,6 +2,7 @@
 #include "host/data/column.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "host/core/convert.h"
 
@@ -140,6 +141,47 @@ int TnClientDataSet::Column::Compare(int row, const Cell& key) const {
   }
   const int c = texts[row].compare(key.s);
   return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+uint64_t TnClientDataSet::Column::SortKey(int row, size_t skip) const {
+  constexpr uint64_t kSign = uint64_t{1} << 63;
+  switch (kind) {
+    case StorageKind::Int:
+      return static_cast<uint64_t>(ints[row]) ^ kSign;
+    case StorageKind::Real: {
+      const double d = reals[row] == 0 ? 0.0 : reals[row];  // -0 sorts as 0
+      uint64_t bits;
+      std::memcpy(&bits, &d, sizeof bits);
+      return (bits & kSign) ? ~bits : bits | kSign;
+    }
+    case StorageKind::Text:
+      break;
+  }
+  uint64_t key = 0;
+  const std::string& t = texts[row];
+  for (size_t i = skip; i < skip + 8; ++i) {
+    key = (key << 8) | (i < t.size() ? static_cast<unsigned char>(t[i]) : 0);
+  }
+  return key;
+}
+
+size_t TnClientDataSet::Column::CommonPrefix(const std::vector<int>& rows) const {
+  const std::string* first = nullptr;
+  size_t common = 0;
+  for (int row : rows) {
+    if (kind != StorageKind::Text || IsNull(row)) continue;
+    const std::string& t = texts[row];
+    if (!first) {
+      first = &t;
+      common = t.size();
+      continue;
+    }
+    size_t n = 0;
+    while (n < common && n < t.size() && t[n] == (*first)[n]) ++n;
+    common = n;
+    if (common == 0) break;
+  }
+  return common;
 }
 
 void TnClientDataSet::Column::Save(int row, Cell& out) const {

@@ -63,6 +63,13 @@ struct VIREO_API TnClientDataSet::Column {
   int Compare(int a, int b) const;
   int Compare(int row, const Cell& c) const;
 
+  // A number whose unsigned order is the column's order of non-null values:
+  // the value itself for numbers, eight bytes from `skip` on for texts (equal
+  // keys then need the full texts).
+  uint64_t SortKey(int row, size_t skip = 0) const;
+  // Length of the prefix that the non-null texts of these rows share.
+  size_t CommonPrefix(const std::vector<int>& rows) const;
+
   void Save(int row, Cell& out) const;
   void Restore(int row, const Cell& c);
   // The value converted to this column's kind; raises EConvertError when it

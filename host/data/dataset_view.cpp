@@ -15,6 +15,40 @@
 
 namespace vireo {
 
+namespace {
+
+// Sorting (key, row) pairs keeps the work in one contiguous vector instead of
+// chasing each row into the column on every comparison.  Nulls go first, in
+// the order they had.
+void StableSortBy(const TnClientDataSet::Column& column, std::vector<int>& rows) {
+  // Texts that all start alike (codes, classifications) are keyed by the
+  // bytes after what they share.
+  const size_t skip = column.kind == StorageKind::Text ? column.CommonPrefix(rows) : 0;
+  std::vector<std::pair<uint64_t, int>> keyed;
+  keyed.reserve(rows.size());
+  auto out = rows.begin();
+  for (int row : rows) {
+    if (column.IsNull(row)) {
+      *out++ = row;  // never overtakes the reading, which is ahead or level
+    } else {
+      keyed.emplace_back(column.SortKey(row, skip), row);
+    }
+  }
+  if (column.kind == StorageKind::Text) {
+    std::stable_sort(keyed.begin(), keyed.end(), [&column, skip](const auto& a, const auto& b) {
+      if (a.first != b.first) return a.first < b.first;
+      const std::string& ta = column.texts[a.second];
+      return ta.compare(skip, std::string::npos, column.texts[b.second], skip) < 0;
+    });
+  } else {
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+  }
+  for (const auto& k : keyed) *out++ = k.second;
+}
+
+}  // namespace
+
 // --- index -----------------------------------------------------------------
 
 void TnClientDataSet::ResolveIndex() {
@@ -196,10 +230,10 @@ void TnClientDataSet::RebuildOrder() const {
   for (int row = 0; row < row_count_; ++row) {
     if (!deleted_[row]) order_.push_back(row);
   }
-  // Rows start in insertion order, so a stable sort keeps ties that way.
-  if (!index_fields_.empty()) {
-    std::stable_sort(order_.begin(), order_.end(),
-                     [this](int a, int b) { return CompareRows(a, b) < 0; });
+  // Rows start in insertion order; one stable sort per index field, the
+  // last field first, leaves them in index order with ties kept that way.
+  for (auto f = index_fields_.rbegin(); f != index_fields_.rend(); ++f) {
+    StableSortBy(*columns_[*f], order_);
   }
   pending_.clear();
   order_stale_ = false;

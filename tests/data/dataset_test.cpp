@@ -158,6 +158,37 @@ TEST(DataSetIndex, MultiFieldAndByteOrderOfTexts) {
   EXPECT_EQ(valores, (std::vector<double>{4, 6, 2, 5, 1, 3}));
 }
 
+TEST(DataSetIndex, TextsSharingAPrefixAndClearedValues) {
+  auto ds = MakeSet({{1, "1.01.002", 0.0},
+                     {2, "1.01", 0.0},
+                     {3, "1.01.0010", 0.0},
+                     {4, "1.01.001", 0.0},
+                     {5, "1.01.002", 0.0},
+                     {6, "x", 0.0}});
+  // A null whose storage still holds an older, shorter text.
+  ds->Last();
+  ds->Edit();
+  ds->FieldByName("NOME")->Clear();
+  ds->Post();
+  ds->SetIndexFieldNames("NOME");
+  std::vector<int64_t> codes;
+  for (ds->First(); !ds->Eof(); ds->Next()) codes.push_back(ds->Fields(0)->AsInteger());
+  EXPECT_EQ(codes, (std::vector<int64_t>{6, 2, 4, 3, 1, 5}));
+}
+
+TEST(DataSetIndex, NumbersAcrossSignsAndExtremes) {
+  auto ds = MakeSet({{INT64_MAX, "max", -0.0},
+                     {-1, "m1", -1e300},
+                     {0, "zero", 0.0},
+                     {INT64_MIN, "min", 2.5},
+                     {1, "p1", -2.5}});
+  ds->SetIndexFieldNames("CODIGO");
+  EXPECT_EQ(Names(*ds), (Names_{"min", "m1", "zero", "p1", "max"}));
+  ds->SetIndexFieldNames("VALOR");
+  // -0 and 0 are equal and keep insertion order.
+  EXPECT_EQ(Names(*ds), (Names_{"m1", "p1", "max", "zero", "min"}));
+}
+
 TEST(DataSetIndex, FloatAndDateKeysOrderByValue) {
   TnClientDataSet ds;
   ds.AddFieldDef("DATA", TFieldType::DateTime);
