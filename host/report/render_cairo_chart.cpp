@@ -144,6 +144,10 @@ bool ValueRange(const Categories& categories, double& low, double& high) {
   if (low > high) return false;
   if (low > 0 && low <= high / 2) low = 0;
   if (high < 0 && high >= low / 2) high = 0;
+  if (low == high) {  // one value: show it against zero
+    low = std::min(low, 0.0);
+    high = std::max(high, 0.0);
+  }
   return true;
 }
 
@@ -198,8 +202,8 @@ void DrawCategoryAxis(CairoPainter& painter, const std::vector<std::string>& lab
     double width = std::max(slot * step, widest + 1);
     double left =
         std::clamp(center - width / 2, area.left, std::max(area.left, area.right - width));
-    painter.Line(center, plot.bottom, center, plot.bottom + 3, 1, kAxisColor);
-    painter.Text({left, plot.bottom + 3, width, kLabelHeight}, labels[i], font, TnAlign::Center,
+    painter.Line(center, plot.bottom, center, plot.bottom + 4, 1, kAxisColor);
+    painter.Text({left, plot.bottom + 4, width, kLabelHeight}, labels[i], font, TnAlign::Center,
                  false);
   }
 }
@@ -278,7 +282,7 @@ void DrawLineChart(CairoPainter& painter, const TnRect& rect, const TnChartData&
     return;
   }
   const TnFont font = Font(7, kLabelColor);
-  Box plot{area.left, area.top + kLabelHeight / 2, area.right - 2, area.bottom - kLabelHeight - 3};
+  Box plot{area.left, area.top + kLabelHeight / 2, area.right - 2, area.bottom - kLabelHeight - 4};
   if (plot.height() < kLabelHeight || area.width() < 4 * kLabelHeight) return;
   ValueAxis axis = MakeValueAxis(painter, chart.value_format, low, high, plot.height(), font);
   plot.left = area.left + axis.widest + 6;

@@ -20,9 +20,12 @@ constexpr uint32_t kPlaceholderFill = 0xE6E6E6;
 constexpr uint32_t kPlaceholderFrame = 0xBDBDBD;
 
 // Glyph advances are kept unhinted and unrounded so that a text has the same
-// shape whatever the output resolution: PDF and PNG break lines alike.
-PangoContextPtr MakeTextContext(cairo_t* cr, bool raster) {
-  PangoContextPtr context(pango_cairo_create_context(cr));
+// shape whatever the output resolution: PDF and PNG break lines alike.  The
+// context is not tied to the surface's scale: pango misplaces strikethrough
+// lines when its context carries a scaled matrix, and cairo scales the
+// glyphs to the device when they are drawn anyway.
+PangoContextPtr MakeTextContext(bool raster) {
+  PangoContextPtr context(pango_font_map_create_context(pango_cairo_font_map_get_default()));
   pango_cairo_context_set_resolution(context.get(), kLayoutDpi);
   CairoFontOptionsPtr options(cairo_font_options_create());
   cairo_font_options_set_hint_metrics(options.get(), CAIRO_HINT_METRICS_OFF);
@@ -52,7 +55,7 @@ CairoPainter::CairoPainter(cairo_t* cr, double device_scale, bool raster)
     : cr_(cr),
       device_scale_(device_scale),
       raster_(raster),
-      context_(MakeTextContext(cr, raster)),
+      context_(MakeTextContext(raster)),
       shaper_(context_.get()) {}
 
 CairoPainter::~CairoPainter() = default;
