@@ -1,0 +1,124 @@
+#include "host/report/progress.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace vireo {
+
+namespace {
+constexpr auto kMinInterval = std::chrono::milliseconds(100);
+constexpr int kBarWidth = 30;
+}  // namespace
+
+TnProgressDisplay::TnProgressDisplay() : terminal_(::isatty(STDERR_FILENO) == 1) {}
+
+TnProgressDisplay::~TnProgressDisplay() { Clear(); }
+
+void TnProgressDisplay::Show(const std::vector<std::string>& lines, bool force) {
+  if (!terminal_) return;
+  const auto now = std::chrono::steady_clock::now();
+  if (!force && drawn_ > 0 && now - last_ < kMinInterval) return;
+  last_ = now;
+  std::string out;
+  if (drawn_ > 0) out += "\033[" + std::to_string(drawn_) + "F";  // back to the first line
+  for (const std::string& line : lines) out += "\r\033[K" + line + "\n";
+  for (int i = static_cast<int>(lines.size()); i < drawn_; ++i) out += "\r\033[K\n";
+  drawn_ = std::max<int>(drawn_, static_cast<int>(lines.size()));
+  std::fputs(out.c_str(), stderr);
+  std::fflush(stderr);
+}
+
+void TnProgressDisplay::Clear() {
+  if (!terminal_ || drawn_ == 0) return;
+  std::string out = "\033[" + std::to_string(drawn_) + "F";
+  for (int i = 0; i < drawn_; ++i) out += "\033[K\033[1E";
+  out += "\033[" + std::to_string(drawn_) + "F";
+  std::fputs(out.c_str(), stderr);
+  std::fflush(stderr);
+  drawn_ = 0;
+}
+
+std::string ProgressLine(const std::string& text, long long position, long long min,
+                         long long max) {
+  const long long span = max - min;
+  double share = span > 0 ? static_cast<double>(position - min) / span : 0;
+  share = std::clamp(share, 0.0, 1.0);
+  const int filled = static_cast<int>(share * kBarWidth + 0.5);
+  std::string line = text.empty() ? std::string() : text + "  ";
+  line += "[" + std::string(filled, '#') + std::string(kBarWidth - filled, '.') + "]  ";
+  line += std::to_string(position - min) + "/" + std::to_string(span);
+  return line;
+}
+
+TnProgresso::TnProgresso() = default;
+TnProgresso::~TnProgresso() = default;
+
+void TnProgresso::Reset() {
+  display_.Clear();
+  total_ = TnProgressBar{};
+  parcial_ = TnProgressBar{};
+  visible_ = false;
+}
+
+void TnProgresso::MostrarMultiplo(TObject*) {
+  visible_ = true;
+  Draw(true);
+}
+
+void TnProgresso::ConfigurarProgressoTotal(long long min, long long max) {
+  total_.min = min, total_.max = max, total_.position = min;
+  Draw();
+}
+
+void TnProgresso::ConfigurarProgressoParcial(long long min, long long max) {
+  parcial_.min = min, parcial_.max = max, parcial_.position = min;
+  Draw();
+}
+
+void TnProgresso::SetProgressoTotal(long long position) {
+  total_.position = position;
+  Draw();
+}
+
+void TnProgresso::SetProgressoParcial(long long position) {
+  parcial_.position = position;
+  Draw();
+}
+
+void TnProgresso::IncProgressoTotal(long long step) {
+  total_.position += step > 0 ? step : 1;
+  Draw();
+}
+
+void TnProgresso::IncProgressoParcial(long long step) {
+  parcial_.position += step > 0 ? step : 1;
+  Draw();
+}
+
+void TnProgresso::SetTextos(const std::string& total, const std::string& parcial) {
+  total_.text = total;
+  parcial_.text = parcial;
+  Draw(true);
+}
+
+void TnProgresso::Hide() {
+  visible_ = false;
+  display_.Clear();
+}
+
+void TnProgresso::Draw(bool force) {
+  if (!visible_) return;
+  display_.Show({ProgressLine(total_.text, total_.position, total_.min, total_.max),
+                 ProgressLine(parcial_.text, parcial_.position, parcial_.min, parcial_.max)},
+                force);
+}
+
+TnProgresso* CriarProgresso(TObject*) {
+  static TnProgresso frame;
+  frame.Reset();
+  return &frame;
+}
+
+}  // namespace vireo

@@ -1,0 +1,20 @@
+// The plain-text renderer: pages as lines of characters, for reading a print
+// in a terminal and for diffing prints.
+//
+// A text goes to column left/7 of its line (7 pixels make a character);
+// texts whose tops lie within a few pixels share a line, and wider gaps
+// between sections give blank lines.  Pages are separated by a form feed.
+// Lines, boxes and pictures are not drawn; a chart is written as its points.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "host/core/export.h"
+#include "host/report/canvas.h"
+
+namespace vireo {
+
+VIREO_API std::unique_ptr<TnCanvas> MakeTextCanvas(const std::string& path);
+
+}  // namespace vireo
