@@ -78,10 +78,11 @@ void TnClientDataSet::CheckActive(const char* operation) const {
 }
 
 void TnClientDataSet::Reserve(int rows) {
-  for (auto& c : columns_) c->Reserve(rows + 1);  // one more for the row being appended
-  deleted_.reserve(rows);
-  order_.reserve(rows);
-  view_.reserve(rows);
+  const int total = row_count_ + rows;
+  for (auto& c : columns_) c->Reserve(total + 1);  // one more for the row being appended
+  deleted_.reserve(total);
+  order_.reserve(total);
+  view_.reserve(total);
 }
 
 // --- editing ---------------------------------------------------------------

@@ -159,8 +159,9 @@ class VIREO_API TnClientDataSet : public TObject {
   const Column& ColumnAt(int i) const;
   int CurrentRow() const;  // stored row under the cursor, -1 when none
   bool Editing() const { return state_ != State::Browse; }
-  // Bulk loading: reserve, then for each row Append, write the fields with
-  // Set*/Clear through the field objects, and Post.
+  // Bulk loading: Reserve room for that many more rows, then for each row
+  // Append, write the fields with Set*/Clear through the field objects, and
+  // Post.
   void Reserve(int rows);
 
  private:
