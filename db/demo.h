@@ -1,0 +1,34 @@
+// Demo data: a deterministic set of companies, persons, charts and
+// configuration that makes every report print something (`vireo demo`,
+// benchmarks, manual checks).
+//
+// The same options always give the same rows: the generator draws from its
+// own seeded random sequence and never looks at the clock.
+#pragma once
+
+#include <cstdint>
+
+#include "host/data/connection.h"
+
+namespace vireo {
+
+struct DemoOptions {
+  int scale = 1;              // multiplies the volumes (persons, accounts, ...)
+  uint32_t seed = 20240531u;  // another seed gives other names and numbers
+};
+
+// What the generator wrote, for messages and checks.
+struct DemoSummary {
+  int companies = 0;
+  int persons = 0;  // companies included
+  int accounts = 0;
+  int cost_centres = 0;
+  int rows = 0;  // every row inserted
+};
+
+// Fills a database that holds the schema and no demo data yet, in one
+// transaction.  Raises Exception for a scale below 1 or a database that
+// already has companies; database errors leave nothing written.
+DemoSummary GenerateDemo(TnConnection& connection, const DemoOptions& options = {});
+
+}  // namespace vireo
