@@ -152,10 +152,10 @@ void TnConnection::Requery(TnClientDataSet* dataset, const std::string& sql,
     fb::InputMessage input(st, in.get());
     input.Bind(st, att, tra.get(), params);
     fb::RowReader reader(st, out.get());
-    if (!dataset->Active()) {
-      reader.DefineFields(dataset);
-    } else {
+    if (dataset->Active()) {
       dataset->EmptyDataSet();
+    } else if (reader.ColumnCount() > 0) {
+      reader.DefineFields(dataset);
     }
     if (stmt->getType(&st) == isc_info_sql_stmt_select ||
         stmt->getType(&st) == isc_info_sql_stmt_select_for_upd ||
@@ -185,7 +185,7 @@ void TnConnection::Requery(TnClientDataSet* dataset, const std::string& sql,
     tra->commit(&st);
     tra.Forget();
   });
-  dataset->First();
+  if (dataset->Active()) dataset->First();
 }
 
 std::unique_ptr<TnWriteTransaction> TnConnection::StartWrite() {

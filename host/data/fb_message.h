@@ -55,6 +55,7 @@ class RowReader {
               Firebird::ITransaction* tra, const unsigned char* buffer,
               TnClientDataSet* dataset) const;
   size_t MessageLength() const { return length_; }
+  size_t ColumnCount() const { return slots_.size(); }
 
  private:
   std::vector<Slot> slots_;
