@@ -19,7 +19,7 @@ using testing::TempDir;
 
 std::unique_ptr<TnConnection> DemoDatabase(const TempDir& dir, const std::string& name,
                                            const DemoOptions& options) {
-  auto db = CreateDatabase(dir.File(name), false);
+  auto db = CreateDatabaseFromTemplate(dir.File(name));
   GenerateDemo(*db, options);
   return db;
 }
@@ -45,7 +45,7 @@ class DemoTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     dir_ = new TempDir;
-    db_ = CreateDatabase(dir_->File("demo.fdb"), false).release();
+    db_ = CreateDatabaseFromTemplate(dir_->File("demo.fdb")).release();
     summary_ = GenerateDemo(*db_, DemoOptions{});
   }
   static void TearDownTestSuite() {
@@ -244,8 +244,8 @@ TEST(DemoDeterminismTest, SameSeedSameRowsOtherSeedOtherRows) {
 
 TEST(DemoScaleTest, LargerScaleGivesMorePersonsAccountsAndCentres) {
   TempDir dir;
-  auto small_db = CreateDatabase(dir.File("small.fdb"), false);
-  auto large_db = CreateDatabase(dir.File("large.fdb"), false);
+  auto small_db = CreateDatabaseFromTemplate(dir.File("small.fdb"));
+  auto large_db = CreateDatabaseFromTemplate(dir.File("large.fdb"));
   DemoSummary small = GenerateDemo(*small_db, DemoOptions{1, 7});
   DemoSummary large = GenerateDemo(*large_db, DemoOptions{3, 7});
   EXPECT_EQ(large.companies, 3);

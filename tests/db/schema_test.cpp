@@ -352,5 +352,21 @@ TEST(CreateDatabaseTest, FailsCleanlyWhereNoFileCanBeMade) {
   EXPECT_FALSE(std::filesystem::exists(path));
 }
 
+TEST(CreateDatabaseTest, TemplateCopiesAreIndependentDatabasesWithTheSchema) {
+  TempDir dir;
+  auto first = CreateDatabaseFromTemplate(dir.File("one.fdb"));
+  auto second = CreateDatabaseFromTemplate(dir.File("two.fdb"));
+  auto transaction = first->StartWrite();
+  transaction->Execute("insert into BANCO (CODIGOBANCO, NOMEBANCO) values (1, 'Banco')");
+  transaction->Commit();
+  EXPECT_EQ(Count(*first, "select count(*) from BANCO"), 1);
+  EXPECT_EQ(Count(*second, "select count(*) from BANCO"), 0);
+  EXPECT_EQ(Count(*second,
+                  "select count(*) from RDB$PROCEDURES where "
+                  "RDB$PROCEDURE_NAME = 'DOCUMENTOACERTO'"),
+            1);
+  EXPECT_THROW(CreateDatabaseFromTemplate(dir.File("one.fdb")), EDatabaseError);
+}
+
 }  // namespace
 }  // namespace vireo
