@@ -1,6 +1,7 @@
 #include "host/report/render_cairo_canvas.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include "host/core/exception.h"
@@ -42,6 +43,12 @@ void OutputFile::Fail(const std::string& reason) const {
 std::string OutputFile::Reason(cairo_status_t status) const {
   if (status == CAIRO_STATUS_WRITE_ERROR && write_errno_ != 0) return std::strerror(write_errno_);
   return cairo_status_to_string(status);
+}
+
+std::string PageSizeText(const TnPageSetup& setup) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%g x %g", setup.width, setup.height);
+  return text;
 }
 
 CairoCanvas::~CairoCanvas() = default;

@@ -33,6 +33,7 @@ class OutputFile {
   [[noreturn]] void Fail(const std::string& reason) const;
   // Reason to give for a cairo status: the system's when a write failed.
   std::string Reason(cairo_status_t status) const;
+  bool write_failed() const { return write_errno_ != 0; }
   const std::string& path() const { return path_; }
 
  private:
@@ -41,6 +42,9 @@ class OutputFile {
   FilePtr file_;
   int write_errno_ = 0;
 };
+
+// "794 x 1123" (layout units), for messages about a page size.
+std::string PageSizeText(const TnPageSetup& setup);
 
 class CairoCanvas : public TnCanvas {
  public:

@@ -24,8 +24,7 @@ class PdfCanvas final : public CairoCanvas {
 
   void BeginDocument(const TnPageSetup& setup, int page_count) override {
     if (!(setup.width > 0 && setup.height > 0)) {
-      file_.Fail("tamanho de página inválido (" + std::to_string(setup.width) + " x " +
-                 std::to_string(setup.height) + ")");
+      file_.Fail("tamanho de página inválido: " + PageSizeText(setup));
     }
     surface_.reset(cairo_pdf_surface_create_for_stream(OutputFile::Write, &file_,
                                                        setup.width * kPointsPerLayoutUnit,

@@ -5,6 +5,7 @@
 #include "host/core/exception.h"
 #include "host/report/render_cairo.h"
 #include "host/report/render_cairo_canvas.h"
+#include "host/report/render_cairo_png_encode.h"
 
 namespace vireo {
 
@@ -27,8 +28,7 @@ class PngCanvas final : public CairoCanvas {
     int width = static_cast<int>(std::ceil(setup.width * scale_));
     int height = static_cast<int>(std::ceil(setup.height * scale_));
     if (width <= 0 || height <= 0) {
-      first_file_.Fail("tamanho de página inválido (" + std::to_string(setup.width) + " x " +
-                       std::to_string(setup.height) + ")");
+      first_file_.Fail("tamanho de página inválido: " + PageSizeText(setup));
     }
     surface_.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
     cairo_status_t status = cairo_surface_status(surface_.get());
@@ -75,13 +75,10 @@ class PngCanvas final : public CairoCanvas {
   }
 
   void WritePage() {
-    cairo_surface_flush(surface_.get());
     OutputFile other(PngPagePath(path_, pages_), kKind);
     OutputFile& file = pages_ == 1 ? first_file_ : other;
     if (!file.is_open()) file.Open();
-    cairo_status_t status =
-        cairo_surface_write_to_png_stream(surface_.get(), OutputFile::Write, &file);
-    if (status != CAIRO_STATUS_SUCCESS) file.Fail(file.Reason(status));
+    WritePng(surface_.get(), file);
     file.Close();
   }
 

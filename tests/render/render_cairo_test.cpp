@@ -111,7 +111,8 @@ TEST_F(RenderFileTest, WritesOneImagePerPageAtOneAndAHalfScale) {
     ASSERT_EQ(cairo_surface_status(image.get()), CAIRO_STATUS_SUCCESS) << file;
     EXPECT_EQ(cairo_image_surface_get_width(image.get()), 1191);
     EXPECT_EQ(cairo_image_surface_get_height(image.get()), 1685);
-    EXPECT_EQ(PixelAt(image.get(), 5, 5), 0xFFFFFFu);  // white paper
+    EXPECT_EQ(PixelAt(image.get(), 5, 5), 0xFFFFFFu);     // white paper
+    EXPECT_EQ(PixelAt(image.get(), 102, 87), 0x2060A0u);  // the logo, colours in order
     // The amounts end at the right edge of their column (756 units).
     InkBounds amounts = FindInk(image.get(), 800, 96 * 3 / 2, 1191, 276 * 3 / 2, IsDark);
     ASSERT_FALSE(amounts.empty());
@@ -130,6 +131,19 @@ TEST_F(RenderFileTest, NamesTheFileItCannotWrite) {
       ADD_FAILURE() << "no error for " << path;
     } catch (const Exception& error) {
       EXPECT_NE(std::string(error.what()).find(path), std::string::npos) << error.what();
+    }
+  }
+}
+
+TEST_F(RenderFileTest, ReportsAFullDiskNamingTheFile) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  for (auto make : {MakePdfCanvas, +[](const std::string& p) { return MakePngCanvas(p); }}) {
+    auto canvas = make("/dev/full");
+    try {
+      DrawTrialBalance(*canvas, logo_);
+      ADD_FAILURE() << "no error writing to /dev/full";
+    } catch (const Exception& error) {
+      EXPECT_NE(std::string(error.what()).find("/dev/full"), std::string::npos) << error.what();
     }
   }
 }
