@@ -1,6 +1,6 @@
-// Demo data: a deterministic set of companies, persons, charts and
-// configuration that makes every report print something (`vireo demo`,
-// benchmarks, manual checks).
+// Demo data for `vireo demo`, benchmarks and manual checks: a deterministic
+// set of companies, banks, persons, users, charts of accounts, cost centres
+// and configuration, the base that the demo's movements build on.
 //
 // The same options always give the same rows: the generator draws from its
 // own seeded random sequence and never looks at the clock.

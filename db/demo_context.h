@@ -17,7 +17,10 @@
 
 namespace vireo::demo {
 
-// One prepared "INSERT INTO table (columns) VALUES (?, ...)".
+// One prepared "INSERT INTO table (columns) VALUES (?, ...)".  Leave the
+// identity columns of schema.sql (CODIGOPAGARBAIXA, CODIGOPESSOACONTATO, ...)
+// out of the columns: the database numbers those rows, and fixtures that
+// insert later rely on its count being right.
 class TableWriter {
  public:
   TableWriter(TnWriteTransaction& transaction, const std::string& table,
