@@ -49,7 +49,14 @@ void Demo(const DbOptions& o) {
   DemoOptions demo;
   demo.scale = o.scale;
   demo.seed = o.seed;
-  GenerateDemo(*con, demo);
+  try {
+    GenerateDemo(*con, demo);
+  } catch (...) {
+    // A database without its demo data is not what was asked for.
+    con.reset();
+    std::filesystem::remove(o.db);
+    throw;
+  }
   double secs =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::printf("Banco de demonstração criado: %s (escala %d, semente %u, %.1f s, %.1f MB)\n",
