@@ -210,8 +210,11 @@ void TnrwReport::NewPage() {
   if (composer_->Section(kSectionPageHeader) == nullptr) return;
   // Headings printed by the handler stay on this page whatever their size,
   // so a handler can never start another page from here.
-  FlagGuard guard(in_page_start_, true);
-  FireSectionPrint(kSectionPageHeader);
+  {
+    FlagGuard guard(in_page_start_, true);
+    FireSectionPrint(kSectionPageHeader);
+  }
+  page_end_ = false;  // asked for on a page that holds only its headings
 }
 
 void TnrwReport::FireSectionPrint(int section) {
@@ -470,7 +473,7 @@ void TnrwReport::BeginPrint(const TnPrintOutputs& outputs) {
   }
 }
 
-void TnrwReport::EndPrint() {
+void TnrwReport::EndPrint(const std::vector<TnCanvas*>& more) {
   if (!printing_) throw Exception(layout_.file + ": EndPrint sem BeginPrint");
   try {
     composer_->Finish();
@@ -484,6 +487,7 @@ void TnrwReport::EndPrint() {
 #endif
     std::vector<TnCanvas*> targets;
     for (auto& c : canvases) targets.push_back(c.get());
+    targets.insert(targets.end(), more.begin(), more.end());
     if (!targets.empty()) spool_->Replay(layout_.page, targets);
     canvases.clear();
     trace_->Close();

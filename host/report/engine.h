@@ -53,6 +53,7 @@ class TnFraControle;
 class TnClientDataSet;
 class TnPageComposer;
 class TnPageSpool;
+class TnCanvas;
 class TnTraceWriter;
 class TnProgressDisplay;
 
@@ -178,9 +179,10 @@ class VIREO_API TnrwReport : public TnpqPowerQuery {
   // Starts a print into these outputs (any may be empty).  A section printed
   // before BeginPrint starts a print with no outputs.
   void BeginPrint(const TnPrintOutputs& outputs = {});
-  // Renders the pages and moves the outputs into place.  On failure no
-  // output is left and the error passes on.
-  void EndPrint();
+  // Renders the pages (to the outputs and to `more` canvases, such as a
+  // viewer's) and moves the outputs into place.  On failure no output is
+  // left and the error passes on.
+  void EndPrint(const std::vector<TnCanvas*>& more = {});
   // Drops the print and its outputs (also done when the engine is freed).
   void AbortPrint();
   bool Printing() const { return printing_; }

@@ -139,7 +139,10 @@ TnChartData ReadChart(Reader& in) {
 
 }  // namespace
 
-TnPageSpool::TnPageSpool() : file_(OpenAnonymousFile()) { buffer_.reserve(kBufferSize); }
+TnPageSpool::TnPageSpool() : file_(OpenAnonymousFile()) {
+  std::setvbuf(file_.get(), nullptr, _IONBF, 0);  // records are buffered here
+  buffer_.reserve(kBufferSize);
+}
 
 TnPageSpool::~TnPageSpool() = default;
 

@@ -21,6 +21,7 @@
 
 #include "host/core/export.h"
 #include "host/report/canvas.h"
+#include "host/report/file_handle.h"
 
 namespace vireo {
 
@@ -56,9 +57,6 @@ class VIREO_API TnPageSpool {
   static bool HasPageTokens(std::string_view text);
 
  private:
-  struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-  };
   using FontKey = std::tuple<std::string, double, uint8_t, uint32_t>;
 
   uint32_t FontId(const TnFont& font);
@@ -71,7 +69,7 @@ class VIREO_API TnPageSpool {
   void PutRect(const TnRect& box);
   void Flush();
 
-  std::unique_ptr<std::FILE, FileCloser> file_;
+  TnFile file_;
   std::string buffer_;
   uint64_t written_ = 0;
   int pages_ = 0;

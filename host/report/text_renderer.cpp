@@ -10,6 +10,7 @@
 #include "host/core/exception.h"
 #include "host/core/format.h"
 #include "host/core/text.h"
+#include "host/report/file_handle.h"
 
 namespace vireo {
 
@@ -49,13 +50,10 @@ class TextCanvas : public TnCanvas {
  public:
   explicit TextCanvas(const std::string& path)
       : path_(path), file_(std::fopen(path.c_str(), "wb")) {
-    if (file_ == nullptr) {
+    if (!file_) {
       throw Exception("Não foi possível criar o arquivo de texto " + path + ": " +
                       std::strerror(errno));
     }
-  }
-  ~TextCanvas() override {
-    if (file_ != nullptr) std::fclose(file_);
   }
 
   void BeginDocument(const TnPageSetup& setup, int) override { origin_ = setup.margin_left; }
@@ -100,9 +98,7 @@ class TextCanvas : public TnCanvas {
   }
   void EndPage() override { WritePage(); }
   void EndDocument() override {
-    std::FILE* f = file_;
-    file_ = nullptr;
-    if (std::fclose(f) != 0 || failed_) {
+    if (std::fclose(file_.release()) != 0 || failed_) {
       throw Exception("Não foi possível gravar o arquivo de texto " + path_ + ".");
     }
   }
@@ -149,7 +145,8 @@ class TextCanvas : public TnCanvas {
       if (first || p.y >= row_y + kLineHeight / 2) {
         if (!first) {
           flush_row();
-          int blanks = static_cast<int>(std::lround((p.y - row_y) / kLineHeight)) - 1;
+          // A gap of two and a half lines or less leaves one blank line.
+          int blanks = static_cast<int>(std::floor((p.y - row_y) / kLineHeight + 0.49)) - 1;
           for (int i = 0; i < blanks; ++i) out += "\n";
         }
         first = false;
@@ -165,11 +162,11 @@ class TextCanvas : public TnCanvas {
   }
 
   void Write(const std::string& text) {
-    if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) failed_ = true;
+    if (std::fwrite(text.data(), 1, text.size(), file_.get()) != text.size()) failed_ = true;
   }
 
   std::string path_;
-  std::FILE* file_;
+  TnFile file_;
   bool failed_ = false;
   double origin_ = 0;
   std::vector<Piece> pieces_;

@@ -23,6 +23,7 @@ void TnTraceWriter::Open(const std::string& path) {
     throw Exception("Não foi possível criar o arquivo de rastro " + path + ": " +
                     std::strerror(errno));
   }
+  std::setvbuf(file_.get(), nullptr, _IONBF, 0);  // buffered here, whole lines at a time
   path_ = path;
   state_ = State::Open;
   Flush();

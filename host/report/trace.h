@@ -22,6 +22,7 @@
 
 #include "host/core/export.h"
 #include "host/report/canvas.h"
+#include "host/report/file_handle.h"
 
 namespace vireo {
 
@@ -56,9 +57,6 @@ class VIREO_API TnTraceWriter {
     uint64_t version = 0;
     std::string json;
   };
-  struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-  };
 
   void AppendVars(const TnpqPowerParam& vars);
   void AppendLabels(const std::vector<const TnpqLabel*>& labels);
@@ -67,7 +65,7 @@ class VIREO_API TnTraceWriter {
 
   State state_ = State::Holding;
   std::string path_;
-  std::unique_ptr<std::FILE, FileCloser> file_;
+  TnFile file_;
   std::string line_;
   std::string buffer_;
   std::vector<Cached> var_pieces_;
