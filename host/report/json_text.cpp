@@ -41,18 +41,22 @@ void AppendJsonString(std::string& out, std::string_view text) {
   out += '"';
   size_t i = 0;
   while (i < text.size()) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c >= 0x80) {
-      size_t len = Utf8SequenceLength(text, i);
-      if (len == 0) {
-        out += "\xEF\xBF\xBD";
+    // Copy the longest run that needs no escaping in one go.
+    const size_t run = i;
+    while (i < text.size()) {
+      const unsigned char c = static_cast<unsigned char>(text[i]);
+      if (c < 0x80) {
+        if (c < 0x20 || c == '"' || c == '\\') break;
         ++i;
       } else {
-        out.append(text.data() + i, len);
+        const size_t len = Utf8SequenceLength(text, i);
+        if (len == 0) break;
         i += len;
       }
-      continue;
     }
+    out.append(text.data() + run, i - run);
+    if (i == text.size()) break;
+    const unsigned char c = static_cast<unsigned char>(text[i]);
     switch (c) {
       case '"':
         out += "\\\"";
@@ -75,7 +79,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
           out += kHex[c >> 4];
           out += kHex[c & 15];
         } else {
-          out += static_cast<char>(c);
+          out += "\xEF\xBF\xBD";  // not UTF-8: the replacement character
         }
     }
     ++i;

@@ -15,10 +15,10 @@
 namespace vireo {
 
 struct VIREO_API TnPrintOutputs {
-  std::string pdf;    // path of the PDF document
-  std::string png;    // path pattern of the PNG pages (the renderer numbers them)
-  std::string text;   // path of the plain-text print
-  std::string trace;  // path of the JSON-lines trace
+  std::string pdf{};    // path of the PDF document
+  std::string png{};    // path pattern of the PNG pages (the renderer numbers them)
+  std::string text{};   // path of the plain-text print
+  std::string trace{};  // path of the JSON-lines trace
 };
 
 class VIREO_API TnOutputSet {

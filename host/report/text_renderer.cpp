@@ -22,12 +22,12 @@ constexpr double kLineHeight = 16;  // pixels per text line, for gaps and wraps
 struct Piece {
   double y;
   int column;
+  int length;  // in characters
   std::string text;
 };
 
-// The characters of a UTF-8 text, one string each.
-std::vector<std::string> Characters(const std::string& text) {
-  std::vector<std::string> out;
+// Splits a UTF-8 text into its characters (views into the text).
+void AppendCharacters(std::string_view text, std::vector<std::string_view>& out) {
   for (size_t i = 0; i < text.size();) {
     size_t len = 1;
     const unsigned char c = static_cast<unsigned char>(text[i]);
@@ -38,12 +38,9 @@ std::vector<std::string> Characters(const std::string& text) {
     else if (c >= 0xC0)
       len = 2;
     len = std::min(len, text.size() - i);
-    std::string ch = text.substr(i, len);
-    if (len == 1 && c < 0x20) ch = " ";
-    out.push_back(std::move(ch));
+    out.push_back(text.substr(i, len));
     i += len;
   }
-  return out;
 }
 
 class TextCanvas : public TnCanvas {
@@ -64,12 +61,11 @@ class TextCanvas : public TnCanvas {
   void Text(const TnRect& box, std::string_view text, const TnFont&, TnAlign align,
             bool wrap) override {
     const int width = static_cast<int>(std::lround(box.width / kCharWidth));
-    std::vector<std::string> lines;
-    if (wrap && width > 0) {
-      lines = WordWrapString(std::string(text), width);
-    } else {
-      lines.emplace_back(text.substr(0, text.find('\n')));
+    if (!wrap || width <= 0) {
+      Place(box, text.substr(0, text.find('\n')), align, width, box.top);
+      return;
     }
+    const std::vector<std::string> lines = WordWrapString(std::string(text), width);
     for (size_t i = 0; i < lines.size(); ++i) {
       Place(box, lines[i], align, width, box.top + i * kLineHeight);
     }
@@ -104,8 +100,8 @@ class TextCanvas : public TnCanvas {
   }
 
  private:
-  void Place(const TnRect& box, const std::string& line, TnAlign align, int width, double y) {
-    std::string text = line;
+  void Place(const TnRect& box, std::string_view line, TnAlign align, int width, double y) {
+    std::string text(line);
     int length = static_cast<int>(Utf8Length(text));
     if (width > 0 && length > width) {
       text = Utf8Substr(text, 0, width);
@@ -123,42 +119,77 @@ class TextCanvas : public TnCanvas {
       default:
         column = static_cast<int>(std::lround(left / kCharWidth));
     }
-    if (!text.empty()) pieces_.push_back(Piece{y, std::max(column, 0), std::move(text)});
+    for (char& c : text) {
+      if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+    }
+    if (!text.empty()) pieces_.push_back(Piece{y, std::max(column, 0), length, std::move(text)});
   }
 
   void WritePage() {
-    std::stable_sort(pieces_.begin(), pieces_.end(),
-                     [](const Piece& a, const Piece& b) { return a.y < b.y; });
-    std::vector<std::string> row;
-    double row_y = 0;
-    bool first = true;
-    std::string out;
-    auto flush_row = [&] {
-      std::string line;
-      for (const std::string& ch : row) line += ch.empty() ? " " : ch;
-      while (!line.empty() && line.back() == ' ') line.pop_back();
-      out += line + "\n";
-      row.clear();
-    };
-    for (const Piece& p : pieces_) {
-      // Texts within half a line of the row's top share the row.
-      if (first || p.y >= row_y + kLineHeight / 2) {
-        if (!first) {
-          flush_row();
-          // A gap of two and a half lines or less leaves one blank line.
-          int blanks = static_cast<int>(std::floor((p.y - row_y) / kLineHeight + 0.49)) - 1;
-          for (int i = 0; i < blanks; ++i) out += "\n";
-        }
-        first = false;
-        row_y = p.y;
-      }
-      std::vector<std::string> chars = Characters(p.text);
-      if (row.size() < p.column + chars.size()) row.resize(p.column + chars.size());
-      std::copy(chars.begin(), chars.end(), row.begin() + p.column);
+    // Drawn top-down but for the footer: mostly sorted already.
+    auto by_top = [](const Piece& a, const Piece& b) { return a.y < b.y; };
+    if (!std::is_sorted(pieces_.begin(), pieces_.end(), by_top)) {
+      std::stable_sort(pieces_.begin(), pieces_.end(), by_top);
     }
-    if (!first) flush_row();
+    std::string out;
+    size_t row = 0;
+    while (row < pieces_.size()) {
+      // Texts within half a line of the row's top share the row.
+      size_t end = row + 1;
+      while (end < pieces_.size() && pieces_[end].y < pieces_[row].y + kLineHeight / 2) ++end;
+      if (row > 0) {
+        // A gap of two and a half lines or less leaves one blank line.
+        const double gap = pieces_[row].y - row_y_;
+        const int blanks = static_cast<int>(std::floor(gap / kLineHeight + 0.49)) - 1;
+        out.append(std::max(blanks, 0), '\n');
+      }
+      row_y_ = pieces_[row].y;
+      AppendRow(row, end, out);
+      row = end;
+    }
     Write(out);
     pieces_.clear();
+  }
+
+  // One line of text from pieces [begin, end), in drawing order.
+  void AppendRow(size_t begin, size_t end, std::string& out) {
+    std::vector<const Piece*>& row = row_;
+    row.clear();
+    for (size_t i = begin; i < end; ++i) row.push_back(&pieces_[i]);
+    std::stable_sort(row.begin(), row.end(),
+                     [](const Piece* a, const Piece* b) { return a->column < b->column; });
+    bool overlap = false;
+    for (size_t i = 1; i < row.size(); ++i) {
+      overlap |= row[i]->column < row[i - 1]->column + row[i - 1]->length;
+    }
+    std::string line;
+    if (!overlap) {
+      int column = 0;
+      for (const Piece* p : row) {
+        line.append(p->column - column, ' ');
+        line += p->text;
+        column = p->column + p->length;
+      }
+    } else {
+      // Overlapping texts: the one drawn later covers the earlier.
+      std::vector<std::string_view> cells, chars;
+      for (size_t i = begin; i < end; ++i) {
+        chars.clear();
+        AppendCharacters(pieces_[i].text, chars);
+        const size_t at = pieces_[i].column;
+        if (cells.size() < at + chars.size()) cells.resize(at + chars.size());
+        std::copy(chars.begin(), chars.end(), cells.begin() + at);
+      }
+      for (std::string_view ch : cells) {
+        if (ch.empty())
+          line += ' ';
+        else
+          line += ch;
+      }
+    }
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    out += line;
+    out += '\n';
   }
 
   void Write(const std::string& text) {
@@ -169,7 +200,9 @@ class TextCanvas : public TnCanvas {
   TnFile file_;
   bool failed_ = false;
   double origin_ = 0;
+  double row_y_ = 0;
   std::vector<Piece> pieces_;
+  std::vector<const Piece*> row_;
 };
 
 }  // namespace

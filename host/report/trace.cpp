@@ -74,7 +74,8 @@ void TnTraceWriter::Page(int page) {
 void TnTraceWriter::AppendVars(const TnpqPowerParam& vars) {
   if (vars.Version() != vars_version_ || vars_json_.empty()) {
     if (var_pieces_.size() < static_cast<size_t>(vars.Count())) var_pieces_.resize(vars.Count());
-    vars_json_ = "{";
+    vars_json_.clear();
+    vars_json_ += '{';
     for (int i = 0; i < vars.Count(); ++i) {
       const TnpqParamItem* item = vars.Items(i);
       Cached& piece = var_pieces_[i];
@@ -96,10 +97,12 @@ void TnTraceWriter::AppendVars(const TnpqPowerParam& vars) {
 
 void TnTraceWriter::AppendLabels(const std::vector<const TnpqLabel*>& labels) {
   line_ += '{';
-  bool first = true;
-  for (const TnpqLabel* label : labels) {
-    Cached& piece = label_pieces_[label];
-    if (piece.version != label->Version() || piece.json.empty()) {
+  std::vector<Cached>& pieces = label_pieces_[&labels];
+  if (pieces.size() < labels.size()) pieces.resize(labels.size());
+  for (size_t i = 0; i < labels.size(); ++i) {
+    const TnpqLabel* label = labels[i];
+    Cached& piece = pieces[i];
+    if (piece.source != label || piece.version != label->Version()) {
       std::string& j = piece.json;
       j.clear();
       AppendJsonString(j, label->Name());
@@ -116,10 +119,10 @@ void TnTraceWriter::AppendLabels(const std::vector<const TnpqLabel*>& labels) {
       j += ",\"width\":";
       AppendJsonNumber(j, label->Width());
       j += '}';
+      piece.source = label;
       piece.version = label->Version();
     }
-    if (!first) line_ += ',';
-    first = false;
+    if (i > 0) line_ += ',';
     line_ += piece.json;
   }
   line_ += '}';

@@ -54,6 +54,7 @@ class VIREO_API TnTraceWriter {
  private:
   enum class State { Holding, Open, Disabled };
   struct Cached {
+    const void* source = nullptr;
     uint64_t version = 0;
     std::string json;
   };
@@ -71,7 +72,8 @@ class VIREO_API TnTraceWriter {
   std::vector<Cached> var_pieces_;
   uint64_t vars_version_ = 0;
   std::string vars_json_;
-  std::unordered_map<const TnpqLabel*, Cached> label_pieces_;
+  // By the address of the section's label list, one piece per label.
+  std::unordered_map<const void*, std::vector<Cached>> label_pieces_;
 };
 
 }  // namespace vireo

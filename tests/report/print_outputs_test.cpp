@@ -71,6 +71,16 @@ TEST_F(OutputsTest, TextPutsEachLabelAtItsColumn) {
       << text;
 }
 
+TEST_F(OutputsTest, TextDrawnLaterCoversOverlappingText) {
+  engine.LabelByName("R2")->SetLeft(0);  // right edge at column 20, over R1
+  engine.BeginPrint({.text = dir / "out.txt"});
+  engine.SetValues("R1", "0123456789ABCDEFGHIJKLMN");  // cut to its 20 columns
+  engine.SetValues("R2", "1.500,00");
+  engine.RepPrintSection(10);
+  engine.EndPrint();
+  EXPECT_EQ(LineWith(ReadFile(dir / "out.txt"), "0123").first, "0123456789AB1.500,00");
+}
+
 TEST_F(OutputsTest, TextSeparatesPagesWithAFormFeed) {
   engine.BeginPrint({.text = dir / "out.txt"});
   Lines(2 * test::kLinesPerPage + 1);

@@ -56,6 +56,8 @@ class TestReport : public TnrwBaseDll {
 
 // What a canvas was asked to draw.
 struct Drawn {
+  Drawn(std::string w, int p, TnRect b = {}, std::string t = {}, TnFont f = {}, uint32_t c = 0)
+      : what(std::move(w)), page(p), box(b), text(std::move(t)), font(std::move(f)), color(c) {}
   std::string what;  // "text", "fill", "line", "frame", "image", "chart", "page"
   int page = 0;
   TnRect box;
@@ -69,25 +71,25 @@ class RecordingCanvas : public TnCanvas {
   void BeginDocument(const TnPageSetup&, int pages) override { page_count = pages; }
   void BeginPage(int p) override {
     page = p;
-    items.push_back({"page", p});
+    items.emplace_back("page", p);
   }
   void Text(const TnRect& box, std::string_view text, const TnFont& font, TnAlign, bool) override {
-    items.push_back({"text", page, box, std::string(text), font});
+    items.emplace_back("text", page, box, std::string(text), font);
   }
   void FillRect(const TnRect& box, uint32_t rgb) override {
-    items.push_back({"fill", page, box, "", {}, rgb});
+    items.emplace_back("fill", page, box, "", TnFont{}, rgb);
   }
   void Line(double x1, double y1, double x2, double y2, double, uint32_t rgb) override {
-    items.push_back({"line", page, TnRect{x1, y1, x2 - x1, y2 - y1}, "", {}, rgb});
+    items.emplace_back("line", page, TnRect{x1, y1, x2 - x1, y2 - y1}, "", TnFont{}, rgb);
   }
   void FrameRect(const TnRect& box, double, uint32_t rgb) override {
-    items.push_back({"frame", page, box, "", {}, rgb});
+    items.emplace_back("frame", page, box, "", TnFont{}, rgb);
   }
   void Image(const TnRect& box, std::string_view bytes) override {
-    items.push_back({"image", page, box, std::string(bytes)});
+    items.emplace_back("image", page, box, std::string(bytes));
   }
   void Chart(const TnRect& box, const TnChartData& chart) override {
-    items.push_back({"chart", page, box, chart.title});
+    items.emplace_back("chart", page, box, chart.title);
   }
   void EndPage() override {}
   void EndDocument() override { ended = true; }
