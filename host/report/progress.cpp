@@ -47,8 +47,13 @@ std::string ProgressLine(const std::string& text, long long position, long long 
   share = std::clamp(share, 0.0, 1.0);
   const int filled = static_cast<int>(share * kBarWidth + 0.5);
   std::string line = text.empty() ? std::string() : text + "  ";
-  line += "[" + std::string(filled, '#') + std::string(kBarWidth - filled, '.') + "]  ";
-  line += std::to_string(position - min) + "/" + std::to_string(span);
+  line += '[';
+  line.append(filled, '#');
+  line.append(kBarWidth - filled, '.');
+  line += "]  ";
+  line += std::to_string(position - min);
+  line += '/';
+  line += std::to_string(span);
   return line;
 }
 

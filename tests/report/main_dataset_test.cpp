@@ -30,7 +30,7 @@ class MainDataSetTest : public ::testing::Test {
   static void SetUpTestSuite() {
     char pattern[] = "/tmp/vireo-report-db-XXXXXX";
     dir_ = mkdtemp(pattern);
-    connection_ = TnConnection::Create({dir_ + "/r.fdb"});
+    connection_ = TnConnection::Create({dir_ + "/r.fdb", "", ""});
     auto write = connection_->StartWrite();
     write->Execute("create table EMPRESA (CODIGO integer, NOME varchar(40), DATA date)");
     write->CommitRetaining();
