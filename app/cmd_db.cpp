@@ -24,9 +24,9 @@ struct DbOptions {
 
 // Rows per table, for the summary printed after the demo.
 void PrintSummary(TnConnection& con) {
-  std::unique_ptr<TnClientDataSet> tables(con.Query(
-      "select trim(RDB$RELATION_NAME) as NOME from RDB$RELATIONS "
-      "where coalesce(RDB$SYSTEM_FLAG, 0) = 0 and RDB$VIEW_BLR is null order by 1"));
+  std::unique_ptr<TnClientDataSet> tables(
+      con.Query("select trim(RDB$RELATION_NAME) as NOME from RDB$RELATIONS "
+                "where coalesce(RDB$SYSTEM_FLAG, 0) = 0 and RDB$VIEW_BLR is null order by 1"));
   int total_tables = 0;
   for (tables->First(); !tables->Eof(); tables->Next()) {
     std::string name = tables->FieldByName("NOME")->AsString();
@@ -57,8 +57,7 @@ void Demo(const DbOptions& o) {
     std::filesystem::remove(o.db);
     throw;
   }
-  double secs =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::printf("Banco de demonstração criado: %s (escala %d, semente %u, %.1f s, %.1f MB)\n",
               o.db.c_str(), o.scale, o.seed, secs,
               std::filesystem::file_size(o.db) / (1024.0 * 1024.0));

@@ -38,9 +38,8 @@ VIREO_API vireo::TnrwBaseDllClass* ClassDll();
 VIREO_API void Imprimir(void* engine);
 }
 
-#define VIREO_REGISTER_REPORT(Class)                                   \
-  namespace {                                                          \
-  ::vireo::TnrwBaseDllClassOf<Class> vireo_report_class_(#Class);     \
-  const bool vireo_report_registered_ =                                \
-      ::vireo::RegisterClassDll(&vireo_report_class_);                 \
+#define VIREO_REGISTER_REPORT(Class)                                                     \
+  namespace {                                                                            \
+  ::vireo::TnrwBaseDllClassOf<Class> vireo_report_class_(#Class);                        \
+  const bool vireo_report_registered_ = ::vireo::RegisterClassDll(&vireo_report_class_); \
   }
