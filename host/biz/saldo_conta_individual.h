@@ -1,0 +1,50 @@
+// TnFprDPGerarSaldoContaIndividual: the account-balance data module of the
+// financial chart.  The ledger and the trial balances ask the host for it by
+// name (CriarDMNovo), fill its parameters, run it and read its result
+// "nClientDataSet": one row per account with its opening balance, the
+// period's inflows and outflows, movement and closing balance, worked out
+// from the cash entries (FPRCAIXA) by the same rule the ledger uses for its
+// running balance, so both reports always agree.
+//
+// Parameters (texts, set with Param(name)->SetValue):
+//   pDataInicial, pDataFinal  the period ("dd/mm/yyyy" or "yyyy-mm-dd"); required
+//   pGerarSaldoAnterior       "1" (default) sums the entries before the period
+//                             into SaldoAnterior; "0" leaves it at 0, so Saldo
+//                             is the period's movement alone
+//   pOrigemLctoCaixa          entry origins (ORIGEMLCTOCAIXA) left out of every figure
+//   pCodigoEscrit             companies; empty for all
+//   pCodigoConta              accounts; a synthetic account picks those below it
+//   pEhRelMovCaixa            "1": cash movement, only the entries of settlements
+//                             (FPRACERTOCX origin 1 or 2) of current accounts
+//                             (modality other than 0), as the cash movement
+//                             ledger lists them, also before the period
+//   pImpContaSaldoZero        "1": also accounts without opening balance or movement
+//   pQuebra                   "2": one set of rows per company, with its code;
+//                             anything else: all selected companies together, code 0
+//   pOmitirContaContabil      "1": leaves out accounts of modality 0 (ordinary)
+//   pMsgErro                  out: what the run could not do, one problem per
+//                             line; empty when there was none
+//
+// Result fields: CodigoEscrit, CodigoConta, ClassifConta, DescrConta
+// (classification, a blank and the description), TipoConta ("S" synthetic,
+// "A" analytic), Movimento, ValorDebito (inflows), ValorCredito (outflows),
+// Saldo, SaldoAnterior, NaturSaldo (nature of the account's group: 1 debit,
+// -1 credit, 0 unknown).  Rows are indexed by "CodigoEscrit;ClassifConta;
+// CodigoConta": per company, synthetic accounts ahead of those below them.
+#pragma once
+
+#include "host/core/export.h"
+#include "host/report/data_module.h"
+
+namespace vireo {
+
+class VIREO_API TnFprDPGerarSaldoContaIndividual : public TnDMPowerParam {
+ public:
+  TnFprDPGerarSaldoContaIndividual();
+  ~TnFprDPGerarSaldoContaIndividual() override;
+
+  // Raises EnParam for a missing or reversed period; database errors pass on.
+  void Executar() override;
+};
+
+}  // namespace vireo

@@ -1,0 +1,185 @@
+// The balance module agrees with what the ledger prints: the ledger lists an
+// account's entries with its own query and carries a running balance from the
+// module's opening balance; its totals line shows the module's inflows and
+// outflows.  Here the ledger's entry query is run as the ledger builds it, in
+// both modes, and walked the ledger's way.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "biz_test_support.h"
+#include "host/data/selection.h"
+#include "host/data/sql.h"
+
+namespace vireo::test {
+namespace {
+
+struct Walk {
+  double inflows = 0;
+  double outflows = 0;
+  double balance = 0;
+  int lines = 0;
+};
+
+// The ledger's entry query for one account of one company (company 0: all).
+std::string LedgerQuery(bool cash_movement, int company, int account, const std::string& first,
+                        const std::string& last, const std::string& origins) {
+  std::string sql =
+      "select C.CODIGOESCRIT , C.CODIGOCAIXA , C.CODIGOCONTA , C.DATACAIXA , C.TIPOMOVCAIXA , "
+      "C.VALORCAIXA , C.HISTORICOCAIXA , C.ORIGEMLCTOCAIXA , H.DESCRHISTCTB , T.NATURSALDO , "
+      "AC.CODIGOACERTO , ";
+  sql += cash_movement ? "axc.codigoconta" : "0";
+  sql += " CONTRAPARTIDA from FPRCAIXA C ";
+  sql +=
+      " left join FPRACERTOCX AC ON AC.CODIGOESCRIT = C.CODIGOESCRIT AND AC.CODIGOCAIXA = "
+      "C.CODIGOCAIXA ";
+  if (cash_movement) {
+    sql +=
+        "LEFT JOIN FPRACERTOCX AXC ON AXC.CODIGOESCRIT=AC.CODIGOESCRIT AND "
+        "AXC.CODIGOACERTO=AC.CODIGOACERTO AND ((AC.ORIGEMCAIXA=1 AND AXC.CODIGOCAIXA=(SELECT "
+        "MIN(CODIGOCAIXA) FROM FPRACERTOCX AXC_AUX WHERE AXC_AUX.CODIGOESCRIT=AXC.CODIGOESCRIT "
+        "AND AXC_AUX.CODIGOACERTO=AXC.CODIGOACERTO AND AXC_AUX.ORIGEMCAIXA=2)) OR "
+        "(AC.ORIGEMCAIXA=2 AND AXC.CODIGOCAIXA=(SELECT MIN(CODIGOCAIXA) FROM FPRACERTOCX AXC_AUX "
+        "WHERE AXC_AUX.CODIGOESCRIT=AXC.CODIGOESCRIT AND AXC_AUX.CODIGOACERTO=AXC.CODIGOACERTO "
+        "AND AXC_AUX.ORIGEMCAIXA=1))) ";
+  }
+  sql +=
+      " join FPRHISTORICO H on H.CODIGOHISTCTB = C.CODIGOHISTCTB join FPRCONTA T on "
+      "T.CODIGOCONTA = C.CODIGOCONTA ";
+  sql += "where DATACAIXA between " + first + " and " + last + " ";
+  if (cash_movement) sql += " and T.MODALIDADECONTA <> 0 and AC.ORIGEMCAIXA IN (1,2) ";
+  if (company != 0) {
+    sql += FilterInterval("C.CODIGOESCRIT", std::to_string(company), {1}, true, 0);
+  }
+  sql += FilterInterval("C.CODIGOCONTA", std::to_string(account), {1}, true, 0);
+  if (!origins.empty()) {
+    sql += " and not (" + FilterInterval("C.ORIGEMLCTOCAIXA", origins, {1}, false, 0) + ")";
+  }
+  return sql + "ORDER BY DATACAIXA, TIPOMOVCAIXA desc";
+}
+
+// The ledger's walk: an entry whose kind equals the nature adds, any other
+// subtracts; kind -1 is an outflow, anything else an inflow.
+Walk WalkLedger(const std::string& sql, int nature, double opening) {
+  Walk walk;
+  walk.balance = opening;
+  TnClientDataSet* rows = ExecutarSQL(sql);
+  TnSQLGuard guard(rows);
+  for (rows->First(); !rows->Eof(); rows->Next()) {
+    const int kind = static_cast<int>(rows->FieldByName("TIPOMOVCAIXA")->AsInteger());
+    const double value = rows->FieldByName("VALORCAIXA")->AsFloat();
+    (kind == -1 ? walk.outflows : walk.inflows) += value;
+    walk.balance += (kind & 0xFF) == (nature & 0xFF) ? value : -value;
+    ++walk.lines;
+  }
+  return walk;
+}
+
+class LedgerAgreementTest : public BizDbTest {
+ protected:
+  void SetUp() override {
+    BizDbTest::SetUp();
+    Configuration({1, -1, -1, 1});
+    Company(1);
+    Company(2);
+    History(1, "Recebimento de cliente");
+    History(2, "Pagamento a fornecedor");
+    Synthetic(1, "1", "ATIVO");
+    Analytic(2, "1.1.01", "Caixa", 1);
+    Analytic(3, "1.1.02", "Banco", 4);
+    Synthetic(4, "2", "PASSIVO");
+    Analytic(5, "2.1.01", "Cartão", 3);
+    Analytic(6, "2.1.02", "Fornecedores", 0);
+    Synthetic(7, "3", "RECEITAS");
+    Analytic(8, "3.1.01", "Serviços", 0);
+    int code = 0, settlement = 0;
+    // Receipts: bank in (cash side), revenue out (origin side).
+    for (int month = 1; month <= 6; ++month) {
+      for (int company : {1, 2}) {
+        const double value = 100.0 * month + company + 0.35;
+        ++settlement;
+        Entry(company, ++code, 3, Day(2025, month, 5), 1, value, 2, 1);
+        Settled(company, settlement, code, 2, 3);
+        Entry(company, ++code, 8, Day(2025, month, 5), -1, value, 2, 1);
+        Settled(company, settlement, code, 1, 8);
+        // A payment by card (credit nature) of a supplier.
+        ++settlement;
+        Entry(company, ++code, 5, Day(2025, month, 12), -1, 40.0 + month, 1, 2);
+        Settled(company, settlement, code, 2, 5);
+        Entry(company, ++code, 6, Day(2025, month, 12), 1, 40.0 + month, 1, 2);
+        Settled(company, settlement, code, 1, 6);
+        // A transfer from the bank to the cash box: both current accounts.
+        ++settlement;
+        Entry(company, ++code, 3, Day(2025, month, 20), -1, 25.0, 3, 2);
+        Settled(company, settlement, code, 1, 3);
+        Entry(company, ++code, 2, Day(2025, month, 20), 1, 25.0, 3, 1);
+        Settled(company, settlement, code, 2, 2);
+        // Not settled: bank fees.
+        Entry(company, ++code, 3, Day(2025, month, 28), -1, 3.10, 4, 2);
+      }
+    }
+  }
+
+  // Compares every analytic row of the module with the ledger's listing.
+  void ExpectAgreement(bool cash_movement, const std::string& quebra,
+                       const std::string& origins = "") {
+    const std::string first = "DATE '2025-03-01'", last = "DATE '2025-05-31'";
+    BalanceResult r = Run({{"pDataInicial", "01/03/2025"},
+                           {"pDataFinal", "31/05/2025"},
+                           {"pEhRelMovCaixa", cash_movement ? "1" : "0"},
+                           {"pQuebra", quebra},
+                           {"pCodigoEscrit", quebra == "2" ? "1;2" : ""},
+                           {"pOrigemLctoCaixa", origins}});
+    int accounts = 0;
+    for (const std::string& key : r.order) {
+      const Balance& b = r.rows.at(key);
+      if (b.tipo == "S") continue;
+      const int company = std::stoi(key.substr(0, key.find(':')));
+      const int account = std::stoi(key.substr(key.find(':') + 1));
+      Walk before = WalkLedger(LedgerQuery(cash_movement, company, account, "DATE '1900-01-01'",
+                                           "DATE '2025-02-28'", origins),
+                               b.natureza, 0.0);
+      Walk period = WalkLedger(LedgerQuery(cash_movement, company, account, first, last, origins),
+                               b.natureza, b.anterior);
+      EXPECT_NEAR(b.anterior, before.balance, 0.001) << key;
+      EXPECT_NEAR(b.debito, period.inflows, 0.001) << key;
+      EXPECT_NEAR(b.credito, period.outflows, 0.001) << key;
+      EXPECT_NEAR(b.saldo, period.balance, 0.001) << key;
+      EXPECT_GT(before.lines + period.lines, 0) << key;
+      ++accounts;
+    }
+    EXPECT_GT(accounts, 0);
+  }
+};
+
+TEST_F(LedgerAgreementTest, LedgerModeByCompanyAndTogether) {
+  ExpectAgreement(false, "2");
+  ExpectAgreement(false, "1");
+}
+
+TEST_F(LedgerAgreementTest, CashMovementModeCountsOnlyWhatItLists) {
+  ExpectAgreement(true, "2");
+  ExpectAgreement(true, "1");
+  BalanceResult r = Run({{"pDataInicial", "01/03/2025"},
+                         {"pDataFinal", "31/05/2025"},
+                         {"pEhRelMovCaixa", "1"},
+                         {"pImpContaSaldoZero", "1"}});
+  EXPECT_FALSE(r.Has(0, 6));  // ordinary accounts are not current accounts
+  EXPECT_FALSE(r.Has(0, 8));
+  // Bank fees are not settled: the bank shows receipts less transfers only.
+  EXPECT_DOUBLE_EQ(r.At(0, 3).credito, 6 * 25.0);
+}
+
+TEST_F(LedgerAgreementTest, OriginFilterAgreesInBothModes) {
+  ExpectAgreement(false, "2", "3..4");
+  ExpectAgreement(true, "1", "1");
+}
+
+TEST_F(LedgerAgreementTest, AnEntryInTwoSettlementsCountsAsOftenAsTheLedgerListsIt) {
+  Settled(1, 999, 1, 1, 3);  // the first receipt also sits in another settlement
+  ExpectAgreement(false, "2");
+  ExpectAgreement(true, "2");
+}
+
+}  // namespace
+}  // namespace vireo::test

@@ -1,0 +1,289 @@
+// The account-balance module on small hand-made databases: the ledger's
+// nature rule for opening balances and movement, period inflows and
+// outflows, synthetic roll-ups, company sets, the filters and the notes.
+#include <gtest/gtest.h>
+
+#include "biz_test_support.h"
+#include "host/core/exception.h"
+#include "host/data/sql.h"
+
+namespace vireo::test {
+namespace {
+
+// Groups: 1 assets (debit nature), 2 liabilities (credit), 3 revenues
+// (credit).  Companies 1 and 2.
+class SaldoContaTest : public BizDbTest {
+ protected:
+  void SetUp() override {
+    BizDbTest::SetUp();
+    Configuration({1, -1, -1});
+    Company(1);
+    Company(2);
+    History(1, "Pagamento a fornecedor");
+    Synthetic(1, "1", "ATIVO");
+    Synthetic(2, "1.1", "DISPONÍVEL");
+    Analytic(3, "1.1.01", "Caixa", 1);
+    Analytic(4, "1.1.02", "Banco", 4);
+    Analytic(10, "1.1.03", "Banco da empresa 2", 4, 2);
+    Synthetic(5, "2", "PASSIVO");
+    Analytic(6, "2.1.01", "Cartão de crédito", 3);
+    Analytic(7, "2.1.02", "Fornecedores", 0);
+    Synthetic(8, "3", "RECEITAS");
+    Analytic(9, "3.1.01", "Vendas", 0);
+  }
+
+  static std::map<std::string, std::string> Period(std::map<std::string, std::string> more = {}) {
+    more.emplace("pDataInicial", "01/03/2025");
+    more.emplace("pDataFinal", "31/03/2025");
+    return more;
+  }
+};
+
+TEST_F(SaldoContaTest, OpeningBalanceAndMovementFollowTheGroupNature) {
+  // Debit-nature cash: inflows add, outflows subtract.
+  Entry(1, 1, 3, Day(2025, 1, 10), 1, 1000.00);
+  Entry(1, 2, 3, Day(2025, 2, 28), -1, 300.00);
+  Entry(1, 3, 3, Day(2025, 3, 1), 1, 50.25);
+  Entry(1, 4, 3, Day(2025, 3, 31), -1, 20.10);
+  Entry(1, 5, 3, Day(2025, 4, 1), 1, 999.00);  // after the period
+  // Credit-nature card: outflows add, inflows subtract.
+  Entry(1, 6, 6, Day(2025, 2, 1), 1, 200.00);
+  Entry(1, 7, 6, Day(2025, 2, 2), -1, 500.00);
+  Entry(1, 8, 6, Day(2025, 3, 15), 1, 100.00);
+  Entry(1, 9, 6, Day(2025, 3, 16), -1, 40.00);
+
+  BalanceResult r = Run(Period());
+  EXPECT_EQ(r.message, "");
+  const Balance& cash = r.At(0, 3);
+  EXPECT_DOUBLE_EQ(cash.anterior, 700.00);
+  EXPECT_DOUBLE_EQ(cash.debito, 50.25);
+  EXPECT_DOUBLE_EQ(cash.credito, 20.10);
+  EXPECT_DOUBLE_EQ(cash.movimento, 30.15);
+  EXPECT_DOUBLE_EQ(cash.saldo, 730.15);
+  EXPECT_EQ(cash.natureza, 1);
+  const Balance& card = r.At(0, 6);
+  EXPECT_DOUBLE_EQ(card.anterior, 300.00);
+  EXPECT_DOUBLE_EQ(card.debito, 100.00);
+  EXPECT_DOUBLE_EQ(card.credito, 40.00);
+  EXPECT_DOUBLE_EQ(card.movimento, -60.00);
+  EXPECT_DOUBLE_EQ(card.saldo, 240.00);
+  EXPECT_EQ(card.natureza, -1);
+}
+
+TEST_F(SaldoContaTest, WithoutOpeningBalanceTheClosingIsThePeriodMovement) {
+  Entry(1, 1, 3, Day(2025, 1, 10), 1, 1000.00);
+  Entry(1, 2, 3, Day(2025, 3, 10), -1, 30.00);
+  Entry(1, 3, 4, Day(2025, 1, 10), 1, 80.00);  // only before the period
+  BalanceResult r = Run(Period({{"pGerarSaldoAnterior", "0"}}));
+  EXPECT_DOUBLE_EQ(r.At(0, 3).anterior, 0.0);
+  EXPECT_DOUBLE_EQ(r.At(0, 3).saldo, -30.00);
+  EXPECT_FALSE(r.Has(0, 4));  // nothing in the period, nothing carried
+}
+
+TEST_F(SaldoContaTest, SyntheticRowsSumTheAccountsBelowAndComeFirst) {
+  Entry(1, 1, 3, Day(2025, 2, 1), 1, 100.00);
+  Entry(1, 2, 4, Day(2025, 3, 2), 1, 40.00);
+  Entry(2, 1, 4, Day(2025, 3, 3), -1, 15.00);
+  Entry(1, 3, 6, Day(2025, 3, 4), -1, 7.00);
+
+  BalanceResult r = Run(Period());
+  EXPECT_EQ(r.order, (std::vector<std::string>{"0:1", "0:2", "0:3", "0:4", "0:5", "0:6"}));
+  const Balance& assets = r.At(0, 1);
+  EXPECT_EQ(assets.tipo, "S");
+  EXPECT_EQ(assets.descr, "1 ATIVO");
+  EXPECT_DOUBLE_EQ(assets.anterior, 100.00);
+  EXPECT_DOUBLE_EQ(assets.debito, 40.00);
+  EXPECT_DOUBLE_EQ(assets.credito, 15.00);
+  EXPECT_DOUBLE_EQ(assets.saldo, 125.00);
+  EXPECT_DOUBLE_EQ(r.At(0, 2).saldo, 125.00);
+  EXPECT_EQ(r.At(0, 2).descr, "1.1 DISPONÍVEL");
+  EXPECT_EQ(r.At(0, 3).tipo, "A");
+  EXPECT_EQ(r.At(0, 3).classif, "1.1.01");
+  EXPECT_EQ(r.At(0, 3).descr, "1.1.01 Caixa");
+  EXPECT_DOUBLE_EQ(r.At(0, 5).saldo, 7.00);
+  EXPECT_EQ(r.At(0, 5).natureza, -1);
+}
+
+TEST_F(SaldoContaTest, QuebraTwoGivesOneSetPerCompanyAndQuebraOneAddsThemUp) {
+  Entry(1, 1, 3, Day(2025, 2, 1), 1, 100.00);
+  Entry(2, 1, 3, Day(2025, 3, 1), 1, 60.00);
+  Entry(2, 2, 4, Day(2025, 3, 2), -1, 10.00);
+
+  BalanceResult apart = Run(Period({{"pQuebra", "2"}}));
+  EXPECT_EQ(apart.order,
+            (std::vector<std::string>{"1:1", "1:2", "1:3", "2:1", "2:2", "2:3", "2:4"}));
+  EXPECT_DOUBLE_EQ(apart.At(1, 3).saldo, 100.00);
+  EXPECT_DOUBLE_EQ(apart.At(2, 3).saldo, 60.00);
+  EXPECT_DOUBLE_EQ(apart.At(2, 1).saldo, 50.00);
+
+  BalanceResult together = Run(Period({{"pQuebra", "1"}}));
+  EXPECT_EQ(together.order, (std::vector<std::string>{"0:1", "0:2", "0:3", "0:4"}));
+  EXPECT_DOUBLE_EQ(together.At(0, 3).anterior, 100.00);
+  EXPECT_DOUBLE_EQ(together.At(0, 3).saldo, 160.00);
+  EXPECT_DOUBLE_EQ(together.At(0, 1).saldo, 150.00);
+
+  BalanceResult second_only = Run(Period({{"pQuebra", "1"}, {"pCodigoEscrit", "2"}}));
+  EXPECT_DOUBLE_EQ(second_only.At(0, 3).saldo, 60.00);
+}
+
+TEST_F(SaldoContaTest, LeftOutOriginsCountNowhere) {
+  Entry(1, 1, 3, Day(2025, 2, 1), 1, 100.00, 0);
+  Entry(1, 2, 3, Day(2025, 2, 2), 1, 1000.00, 5);  // before the period
+  Entry(1, 3, 3, Day(2025, 3, 2), -1, 10.00, 2);
+  Entry(1, 4, 3, Day(2025, 3, 3), -1, 500.00, 7);
+  Entry(1, 5, 4, Day(2025, 3, 4), 1, 80.00, 8);  // the only entry of account 4
+
+  BalanceResult r = Run(Period({{"pOrigemLctoCaixa", "5;7..8"}}));
+  EXPECT_DOUBLE_EQ(r.At(0, 3).anterior, 100.00);
+  EXPECT_DOUBLE_EQ(r.At(0, 3).credito, 10.00);
+  EXPECT_DOUBLE_EQ(r.At(0, 3).saldo, 90.00);
+  EXPECT_FALSE(r.Has(0, 4));
+  EXPECT_DOUBLE_EQ(r.At(0, 1).saldo, 90.00);
+}
+
+TEST_F(SaldoContaTest, AccountsWithoutBalanceAppearOnlyWhenAsked) {
+  Entry(1, 1, 3, Day(2025, 2, 1), 1, 100.00);
+  Entry(1, 2, 4, Day(2025, 2, 1), 1, 50.00);  // nets to zero before the period
+  Entry(1, 3, 4, Day(2025, 2, 2), -1, 50.00);
+  Entry(1, 4, 7, Day(2025, 3, 5), 1, 20.00);  // movement that nets to zero
+  Entry(1, 5, 7, Day(2025, 3, 6), -1, 20.00);
+
+  BalanceResult r = Run(Period());
+  EXPECT_TRUE(r.Has(0, 3));
+  EXPECT_FALSE(r.Has(0, 4));
+  EXPECT_TRUE(r.Has(0, 7));
+  EXPECT_DOUBLE_EQ(r.At(0, 7).movimento, 0.0);
+  EXPECT_FALSE(r.Has(0, 8));  // no revenue account has anything
+
+  BalanceResult all = Run(Period({{"pImpContaSaldoZero", "1"}, {"pQuebra", "2"}}));
+  for (int account : {1, 2, 3, 4, 5, 6, 7, 8, 9}) {
+    EXPECT_TRUE(all.Has(1, account)) << account;
+    EXPECT_TRUE(all.Has(2, account)) << account;
+  }
+  // The bank account of company 2 belongs to that company's set only.
+  EXPECT_FALSE(all.Has(1, 10));
+  EXPECT_TRUE(all.Has(2, 10));
+  EXPECT_DOUBLE_EQ(all.At(2, 3).saldo, 0.0);
+}
+
+TEST_F(SaldoContaTest, OmittingOrdinaryAccountsKeepsOnlyCurrentAccounts) {
+  Entry(1, 1, 3, Day(2025, 3, 1), 1, 100.00);
+  Entry(1, 2, 9, Day(2025, 3, 1), -1, 100.00);  // revenue side, modality 0
+  Entry(1, 3, 7, Day(2025, 3, 2), 1, 30.00);
+  Entry(1, 4, 6, Day(2025, 3, 2), -1, 30.00);
+
+  BalanceResult r = Run(Period({{"pOmitirContaContabil", "1"}}));
+  EXPECT_EQ(r.order, (std::vector<std::string>{"0:1", "0:2", "0:3", "0:5", "0:6"}));
+  EXPECT_DOUBLE_EQ(r.At(0, 5).saldo, 30.00);
+
+  BalanceResult kept = Run(Period({{"pOmitirContaContabil", "0"}}));
+  EXPECT_TRUE(kept.Has(0, 9));
+  EXPECT_TRUE(kept.Has(0, 8));
+  EXPECT_DOUBLE_EQ(kept.At(0, 8).saldo, 100.00);  // credit-nature revenue
+}
+
+TEST_F(SaldoContaTest, AccountSelectionPicksAccountsAndWhatLiesBelowSyntheticOnes) {
+  Entry(1, 1, 3, Day(2025, 3, 1), 1, 1.00);
+  Entry(1, 2, 4, Day(2025, 3, 1), 1, 2.00);
+  Entry(1, 3, 6, Day(2025, 3, 1), -1, 4.00);
+  Entry(1, 4, 9, Day(2025, 3, 1), -1, 8.00);
+
+  BalanceResult one = Run(Period({{"pCodigoConta", "4"}}));
+  EXPECT_EQ(one.order, (std::vector<std::string>{"0:1", "0:2", "0:4"}));
+  EXPECT_DOUBLE_EQ(one.At(0, 1).saldo, 2.00);  // the titles sum the selection only
+
+  BalanceResult groups = Run(Period({{"pCodigoConta", "2;8"}}));
+  EXPECT_EQ(groups.order, (std::vector<std::string>{"0:1", "0:2", "0:3", "0:4", "0:8", "0:9"}));
+  EXPECT_EQ(groups.message, "");
+}
+
+TEST_F(SaldoContaTest, ProblemsThatDoNotStopTheRunAreReported) {
+  Entry(1, 1, 3, Day(2025, 3, 1), 1, 5.00);
+  Entry(1, 2, 3, Day(2025, 3, 2), 1, 7.00, 0, 99);  // standard history 99 does not exist
+  Entry(1, 3, 77, Day(2025, 3, 3), 1, 9.00);        // account 77 is not in the chart
+  BalanceResult r = Run(Period({{"pCodigoConta", "3;99;200..300"}, {"pCodigoEscrit", "1;42"}}));
+  EXPECT_DOUBLE_EQ(r.At(0, 3).saldo, 5.00);
+  EXPECT_NE(r.message.find("conta 99 "), std::string::npos) << r.message;
+  EXPECT_NE(r.message.find("200..300"), std::string::npos) << r.message;
+  EXPECT_NE(r.message.find("empresa 42 "), std::string::npos) << r.message;
+  EXPECT_NE(r.message.find("1 lançamento(s)"), std::string::npos) << r.message;
+
+  BalanceResult all = Run(Period());
+  EXPECT_NE(all.message.find("conta 77,"), std::string::npos) << all.message;
+  EXPECT_EQ(all.message.find("conta 99 "), std::string::npos) << all.message;
+}
+
+TEST_F(SaldoContaTest, WithoutConfigurationEveryEntrySubtractsAndTheUserIsTold) {
+  Exec("delete from FPRCFGCONTA");
+  Entry(1, 1, 3, Day(2025, 2, 1), 1, 100.00);
+  Entry(1, 2, 3, Day(2025, 3, 1), -1, 30.00);
+  BalanceResult r = Run(Period());
+  EXPECT_DOUBLE_EQ(r.At(0, 3).anterior, -100.00);
+  EXPECT_DOUBLE_EQ(r.At(0, 3).saldo, -130.00);
+  EXPECT_EQ(r.At(0, 3).natureza, 0);
+  EXPECT_NE(r.message.find("FPRCFGCONTA"), std::string::npos) << r.message;
+}
+
+TEST_F(SaldoContaTest, AGroupWithoutNatureIsReportedForTheAccountsShown) {
+  Analytic(20, "4.1.01", "Despesas diversas", 0);
+  Entry(1, 1, 20, Day(2025, 3, 1), 1, 10.00);
+  BalanceResult r = Run(Period());
+  EXPECT_DOUBLE_EQ(r.At(0, 20).saldo, -10.00);
+  EXPECT_NE(r.message.find("NATURGRUPO4"), std::string::npos) << r.message;
+  EXPECT_EQ(Run(Period({{"pCodigoConta", "3"}})).message, "");
+}
+
+TEST_F(SaldoContaTest, PeriodParametersAreChecked) {
+  EXPECT_THROW(Run({{"pDataInicial", "01/03/2025"}}), EnParam);
+  EXPECT_THROW(Run({{"pDataInicial", "01/04/2025"}, {"pDataFinal", "31/03/2025"}}), EnParam);
+  EXPECT_THROW(Run(Period({{"pCodigoConta", "3; drop table"}})), EnParam);
+  EXPECT_THROW(Run(Period({{"pQuebra", "5"}})), EnParam);
+  Entry(1, 1, 3, Day(2025, 3, 31), 1, 10.00);
+  BalanceResult iso = Run({{"pDataInicial", "2025-03-01"}, {"pDataFinal", "2025-03-31"}});
+  EXPECT_DOUBLE_EQ(iso.At(0, 3).debito, 10.00);
+}
+
+TEST_F(SaldoContaTest, ARunReplacesTheRowsOfTheLastOneAndSurvivesItsRelease) {
+  Entry(1, 1, 3, Day(2025, 3, 1), 1, 10.00);
+  Entry(2, 1, 4, Day(2025, 3, 1), 1, 20.00);
+  Run(Period({{"pQuebra", "2"}}));
+  TnClientDataSet* ds = module_->nClientDataSet();
+  TField* saldo = ds->FieldByName("Saldo");
+  ds->SetFilter("CODIGOESCRIT = 2");  // as the ledger walks one company
+  ds->SetFiltered(true);
+  module_->Param("pQuebra")->SetValue("1");
+  module_->Executar();
+  EXPECT_EQ(ds->RecordCount(), 4);  // filter gone, rows of the new run only
+  EXPECT_EQ(ds->FieldByName("Saldo"), saldo);
+  DestruirSQL(ds);  // a report may release the module's dataset itself
+  module_->Executar();
+  EXPECT_EQ(module_->nClientDataSet()->RecordCount(), 4);
+  EXPECT_EQ(module_->nClientDataSet()->IndexFieldNames(), "CodigoEscrit;ClassifConta;CodigoConta");
+}
+
+TEST_F(SaldoContaTest, FailedRunLeavesNoRowsOfAnEarlierOne) {
+  Entry(1, 1, 3, Day(2025, 3, 1), 1, 10.00);
+  Run(Period());
+  module_->Param("pDataFinal")->SetValue("01/01/2025");
+  EXPECT_THROW(module_->Executar(), EnParam);
+  EXPECT_EQ(module_->nClientDataSet()->RecordCount(), 0);
+}
+
+TEST(KorvanFin5Test, RegistersTheModuleByName) {
+  RegisterKorvanFin5();
+  RegisterKorvanFin5();  // idempotent
+  ASSERT_TRUE(DMRegistrado("TnFprDPGerarSaldoContaIndividual"));
+  std::unique_ptr<TnDataModule> module(CriarDMNovo("tnfprdpgerarsaldocontaindividual"));
+  auto* power = dynamic_cast<TnDMPowerParam*>(module.get());
+  ASSERT_NE(power, nullptr);
+  EXPECT_EQ(module->FindComponent("nClientDataSet"), power->nClientDataSet());
+  for (const char* name : {"pDataInicial", "pDataFinal", "pGerarSaldoAnterior", "pOrigemLctoCaixa",
+                           "pCodigoEscrit", "pCodigoConta", "pEhRelMovCaixa", "pImpContaSaldoZero",
+                           "pQuebra", "pOmitirContaContabil", "pMsgErro"}) {
+    EXPECT_NE(power->GetParams()->FindParam(name), nullptr) << name;
+  }
+  EXPECT_EQ(power->Param("pGerarSaldoAnterior")->Value(), "1");
+}
+
+}  // namespace
+}  // namespace vireo::test
