@@ -15,9 +15,12 @@ struct Registry {
   std::map<std::string, std::unique_ptr<TnDataModule>> shared;  // CriarDM's modules
 };
 
+// Never destroyed: its factories and modules hold code of the libraries that
+// registered them, which may be unloaded before the process exits; running
+// their destructors then would jump into unmapped code.
 Registry& TheRegistry() {
-  static Registry registry;
-  return registry;
+  static Registry* registry = new Registry;
+  return *registry;
 }
 
 std::unique_ptr<TnDataModule> Make(const std::string& class_name) {
@@ -80,6 +83,12 @@ TnDMReport::~TnDMReport() = default;
 
 void RegistrarDM(const std::string& class_name, TnDataModuleFactory factory) {
   TheRegistry().factories[UpperCase(class_name)] = std::move(factory);
+}
+
+void DesregistrarDM(const std::string& class_name) {
+  Registry& registry = TheRegistry();
+  registry.shared.erase(UpperCase(class_name));
+  registry.factories.erase(UpperCase(class_name));
 }
 
 bool DMRegistrado(const std::string& class_name) {

@@ -80,6 +80,9 @@ template <class T>
 void RegistrarClasseDM(const std::string& class_name) {
   RegistrarDM(class_name, [] { return std::unique_ptr<TnDataModule>(std::make_unique<T>()); });
 }
+// Forgets a class (and frees the host's module of it): a library that
+// registered classes calls this before it is unloaded.
+VIREO_API void DesregistrarDM(const std::string& class_name);
 VIREO_API bool DMRegistrado(const std::string& class_name);
 
 // A new module owned by the caller (who deletes it).  Raises naming the

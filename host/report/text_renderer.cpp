@@ -24,6 +24,9 @@ struct Piece {
   int column;
   int length;  // in characters
   std::string text;
+  // A left-aligned text longer than its box runs on into free space to its
+  // right, but stops at the next text of the line: `box` is its width then.
+  int box = 0;
 };
 
 // Splits a UTF-8 text into its characters (views into the text).
@@ -102,27 +105,29 @@ class TextCanvas : public TnCanvas {
  private:
   void Place(const TnRect& box, std::string_view line, TnAlign align, int width, double y) {
     std::string text(line);
-    int length = static_cast<int>(Utf8Length(text));
-    if (width > 0 && length > width) {
-      text = Utf8Substr(text, 0, width);
-      length = width;
+    for (char& c : text) {
+      if (static_cast<unsigned char>(c) < 0x20) c = ' ';
     }
+    int length = static_cast<int>(Utf8Length(text));
+    const bool too_long = width > 0 && length > width;
     const double left = box.left - origin_;
     int column;
     switch (align) {
-      case TnAlign::Right:
+      case TnAlign::Right:  // an amount keeps its last digits, as the box clips its left
+        if (too_long) text = Utf8Substr(text, length - width), length = width;
         column = static_cast<int>(std::lround((left + box.width) / kCharWidth)) - length;
         break;
       case TnAlign::Center:
+        if (too_long) text = Utf8Substr(text, (length - width) / 2, width), length = width;
         column = static_cast<int>(std::lround((left + box.width / 2) / kCharWidth - length / 2.0));
         break;
       default:
         column = static_cast<int>(std::lround(left / kCharWidth));
     }
-    for (char& c : text) {
-      if (static_cast<unsigned char>(c) < 0x20) c = ' ';
-    }
-    if (!text.empty()) pieces_.push_back(Piece{y, std::max(column, 0), length, std::move(text)});
+    if (text.empty()) return;
+    Piece piece{y, std::max(column, 0), length, std::move(text)};
+    if (align == TnAlign::Left && too_long) piece.box = width;
+    pieces_.push_back(std::move(piece));
   }
 
   void WritePage() {
@@ -153,11 +158,12 @@ class TextCanvas : public TnCanvas {
 
   // One line of text from pieces [begin, end), in drawing order.
   void AppendRow(size_t begin, size_t end, std::string& out) {
-    std::vector<const Piece*>& row = row_;
+    std::vector<Piece*>& row = row_;
     row.clear();
     for (size_t i = begin; i < end; ++i) row.push_back(&pieces_[i]);
     std::stable_sort(row.begin(), row.end(),
                      [](const Piece* a, const Piece* b) { return a->column < b->column; });
+    for (size_t i = 0; i + 1 < row.size(); ++i) Stop(*row[i], row[i + 1]->column);
     bool overlap = false;
     for (size_t i = 1; i < row.size(); ++i) {
       overlap |= row[i]->column < row[i - 1]->column + row[i - 1]->length;
@@ -192,6 +198,16 @@ class TextCanvas : public TnCanvas {
     out += '\n';
   }
 
+  // Cuts a text that ran past its box where the next text starts (never
+  // shorter than its box).
+  static void Stop(Piece& p, int next_column) {
+    if (p.box == 0 || p.column + p.length <= next_column) return;
+    const int keep = std::max(p.box, next_column - p.column);
+    if (keep >= p.length) return;
+    p.text = Utf8Substr(p.text, 0, keep);
+    p.length = keep;
+  }
+
   void Write(const std::string& text) {
     if (std::fwrite(text.data(), 1, text.size(), file_.get()) != text.size()) failed_ = true;
   }
@@ -202,7 +218,7 @@ class TextCanvas : public TnCanvas {
   double origin_ = 0;
   double row_y_ = 0;
   std::vector<Piece> pieces_;
-  std::vector<const Piece*> row_;
+  std::vector<Piece*> row_;
 };
 
 }  // namespace

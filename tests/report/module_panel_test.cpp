@@ -80,6 +80,17 @@ TEST_F(DataModules, HostModulesAreSharedUntilReleased) {
   EXPECT_EQ(TestSaldo::alive, 0);
 }
 
+TEST_F(DataModules, UnregisteredClassIsGoneWithItsHostModule) {
+  RegistrarClasseDM<TestSaldo>("TnTestSaldoTemporario");
+  CriarDM("TnTestSaldoTemporario");
+  const int before = TestSaldo::alive;
+  DesregistrarDM("TnTestSaldoTemporario");
+  EXPECT_EQ(TestSaldo::alive, before - 1);
+  EXPECT_FALSE(DMRegistrado("TnTestSaldoTemporario"));
+  EXPECT_THROW(CriarDM("TnTestSaldoTemporario"), Exception);
+  EXPECT_TRUE(DMRegistrado("TnTestSaldo"));
+}
+
 // --- panel ------------------------------------------------------------------
 
 TEST(Panel, ControlsAreViewsOfTheirParameters) {

@@ -81,6 +81,27 @@ TEST_F(OutputsTest, TextDrawnLaterCoversOverlappingText) {
   EXPECT_EQ(LineWith(ReadFile(dir / "out.txt"), "0123").first, "0123456789AB1.500,00");
 }
 
+TEST_F(OutputsTest, TextLongerThanItsBox) {
+  engine.BeginPrint({.text = dir / "out.txt"});
+  // Left-aligned: runs on into the free space, up to the next text.
+  engine.SetValues("R1", "Pagamento de fornecedor conforme nota 123");
+  engine.SetValues("R2", "");
+  engine.RepPrintSection(10);
+  engine.SetValues("R1", std::string(70, 'x'));
+  engine.SetValues("R2", "9,00");
+  engine.RepPrintSection(10);
+  // Right-aligned: keeps its end, as the box cuts the left of an amount.
+  engine.SetValues("R1", "");
+  engine.SetValues("R2", "1.234.567.890.123.456,78D");
+  engine.RepPrintSection(10);
+  engine.EndPrint();
+  const std::string text = ReadFile(dir / "out.txt");
+  EXPECT_EQ(LineWith(text, "Pagamento").first, "Pagamento de fornecedor conforme nota 123");
+  EXPECT_EQ(LineWith(text, "9,00").first, std::string(66, 'x') + "9,00");
+  // 25 characters in a box of 20 ending at column 70.
+  EXPECT_EQ(LineWith(text, "456,78D").first, std::string(50, ' ') + ".567.890.123.456,78D");
+}
+
 TEST_F(OutputsTest, TextSeparatesPagesWithAFormFeed) {
   engine.BeginPrint({.text = dir / "out.txt"});
   Lines(2 * test::kLinesPerPage + 1);
