@@ -10,11 +10,12 @@
 #include "host/biz/chart_of_accounts.h"
 #include "host/biz/entry_totals.h"
 #include "host/biz/notes.h"
+#include "host/core/export.h"
 
 namespace vireo::biz {
 
 // Amounts in cents.
-struct BalanceFigures {
+struct VIREO_API BalanceFigures {
   int64_t before = 0;    // opening balance
   int64_t debit = 0;     // inflows of the period
   int64_t credit = 0;    // outflows of the period
@@ -24,13 +25,13 @@ struct BalanceFigures {
   void Add(const BalanceFigures& other);
 };
 
-struct BalanceRow {
+struct VIREO_API BalanceRow {
   int64_t company = 0;  // 0 when the companies go together
   const ChartAccount* account = nullptr;
   BalanceFigures figures;
 };
 
-struct BalanceChoices {
+struct VIREO_API BalanceChoices {
   std::vector<bool> kept;          // per chart position: analytic accounts that may appear
   bool by_company = false;         // a set per company; else one set with code 0
   std::vector<int64_t> companies;  // selected companies that exist
@@ -43,8 +44,8 @@ struct BalanceChoices {
 // left out and noted.  A synthetic account appears when an analytic account
 // below it does.  Accounts that belong to one company (CODIGOESCRITORIO)
 // appear without figures only in that company's set.
-std::vector<BalanceRow> BuildBalanceRows(const ChartOfAccounts& chart,
-                                         const std::vector<EntryTotal>& totals,
-                                         const BalanceChoices& choices, Notes& notes);
+VIREO_API std::vector<BalanceRow> BuildBalanceRows(const ChartOfAccounts& chart,
+                                                   const std::vector<EntryTotal>& totals,
+                                                   const BalanceChoices& choices, Notes& notes);
 
 }  // namespace vireo::biz

@@ -16,10 +16,11 @@
 #include <vector>
 
 #include "host/biz/notes.h"
+#include "host/core/export.h"
 
 namespace vireo::biz {
 
-struct ChartAccount {
+struct VIREO_API ChartAccount {
   int64_t code = 0;
   bool synthetic = false;      // TIPOCONTA 1
   std::string classification;  // trimmed
@@ -34,9 +35,9 @@ struct ChartAccount {
 // Whether `classification` lies below `ancestor` in the tree: it extends it,
 // and at a segment boundary when the classification has separators
 // ("1.1" is above "1.1.01" but not above "1.10.01").
-bool IsBelow(const std::string& ancestor, const std::string& classification);
+VIREO_API bool IsBelow(const std::string& ancestor, const std::string& classification);
 
-class ChartOfAccounts {
+class VIREO_API ChartOfAccounts {
  public:
   // Reads the chart and the group natures through the current connection.
   // Accounts whose group has no nature get nature 0: every entry then
@@ -69,16 +70,18 @@ class ChartOfAccounts {
 // Notes an account whose group gives no nature (the configuration lacks it,
 // or the classification names no group); nothing when there is no
 // configuration at all, which is noted once for the whole chart.
-void NoteUnknownNature(const ChartOfAccounts& chart, const ChartAccount& account, Notes& notes);
+VIREO_API void NoteUnknownNature(const ChartOfAccounts& chart, const ChartAccount& account,
+                                 Notes& notes);
 
 // Which analytic accounts a selection text (pCodigoConta syntax) picks: every
 // one when it is empty; otherwise those named or inside a range, and all the
 // analytic accounts below a synthetic account that is picked.  A single code
 // that is not in the chart, or a range with no account, is noted.
-std::vector<bool> ChosenAnalytics(const ChartOfAccounts& chart, const std::string& selection,
-                                  const std::string& param_name, Notes& notes);
+VIREO_API std::vector<bool> ChosenAnalytics(const ChartOfAccounts& chart,
+                                            const std::string& selection,
+                                            const std::string& param_name, Notes& notes);
 
 // The shortest selection text naming exactly these codes ("1..4;7").
-std::string SelectionOf(std::vector<int64_t> codes);
+VIREO_API std::string SelectionOf(std::vector<int64_t> codes);
 
 }  // namespace vireo::biz

@@ -14,10 +14,11 @@
 #include <vector>
 
 #include "host/core/datetime.h"
+#include "host/core/export.h"
 
 namespace vireo::biz {
 
-struct EntryQuery {
+struct VIREO_API EntryQuery {
   TDateTime first_day = 0;
   TDateTime last_day = 0;
   bool opening = true;         // also sum the entries before first_day
@@ -27,7 +28,7 @@ struct EntryQuery {
   std::string origins_out;     // selection of entry origins left out
 };
 
-struct EntryTotal {
+struct VIREO_API EntryTotal {
   int64_t company = 0;
   int64_t account = 0;
   int kind = 0;         // low byte of TIPOMOVCAIXA (null read as 0): 1 inflow, 255 outflow
@@ -38,8 +39,8 @@ struct EntryTotal {
 };
 
 // The SQL text, with the markers :pDataInicial and :pDataFinal.
-std::string EntryTotalsSQL(const EntryQuery& query);
+VIREO_API std::string EntryTotalsSQL(const EntryQuery& query);
 // Runs it on the current connection.
-std::vector<EntryTotal> LoadEntryTotals(const EntryQuery& query);
+VIREO_API std::vector<EntryTotal> LoadEntryTotals(const EntryQuery& query);
 
 }  // namespace vireo::biz

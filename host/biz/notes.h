@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "host/core/export.h"
+
 namespace vireo::biz {
 
-class Notes {
+class VIREO_API Notes {
  public:
   // The same text noted twice is kept once.
   void Add(const std::string& text);
