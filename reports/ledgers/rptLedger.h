@@ -1,0 +1,149 @@
+// TrptLedger: the ledger of the financial chart of accounts (cash and bank
+// accounts), printed from the cash entries.
+//
+// For every analytic account: a header with the account and its title, the
+// balance carried from before the period, each entry of the period (date,
+// history, settlement, inflow or outflow, running balance) and the period
+// totals.  One plug-in, two layouts, told apart by the hidden parameter
+// pEhRelMovCaixa:
+//
+//  - ledger (rptLedger.json): balances carry the letter D or C;
+//  - cash movement (rptLedger.movcaixa.json, pEhRelMovCaixa "1"): credit-side
+//    balances are written in parentheses, the user may keep only inflows or
+//    only outflows, each entry shows its counterpart account and a grand
+//    total closes each company.
+//
+// Opening balances and period totals come from the host's data module
+// TnFprDPGerarSaldoContaIndividual; the entries come from the report's own
+// query.  A company without accounts gets a page struck through with
+// "P E R Í O D O   S E M   M O V I M E N T O".
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/core/datetime.h"
+#include "host/data/mapper.h"
+#include "host/report/base_dll.h"
+#include "reports/ledgers/DivisorTexto.h"
+
+namespace vireo {
+
+class TField;
+class TnClientDataSet;
+class TnDMPowerParam;
+
+enum TnTipoOrdenacaoMoviCaixa { tpDataCaixa, tpTipoMoviCaixa };
+
+// Rows of the account-balance data module.
+struct TnMapperContas {
+  TField* CodigoEscrit{};
+  TField* CodigoConta{};
+  TField* ClassifConta{};
+  TField* DescrConta{};
+  TField* TipoConta{};
+  TField* Movimento{};
+  TField* ValorDebito{};
+  TField* ValorCredito{};
+  TField* Saldo{};
+  TField* SaldoAnterior{};
+  VIREO_MAPPER(TnMapperContas, CodigoEscrit, CodigoConta, ClassifConta, DescrConta, TipoConta,
+               Movimento, ValorDebito, ValorCredito, Saldo, SaldoAnterior)
+};
+
+struct TnMapperEmpresas {
+  TField* CODIGOPESSOAFIN{};
+  TField* Nome{};
+  TField* InscFederal{};
+  VIREO_MAPPER(TnMapperEmpresas, CODIGOPESSOAFIN, Nome, InscFederal)
+};
+
+struct TnMapperCaixas {
+  TField* CodigoEscrit{};
+  TField* CodigoCaixa{};
+  TField* CodigoConta{};
+  TField* DataCaixa{};
+  TField* TipoMovCaixa{};
+  TField* ValorCaixa{};
+  TField* HistoricoCaixa{};
+  TField* OrigemLctoCaixa{};
+  TField* DescrHistCtb{};
+  TField* NaturSaldo{};
+  TField* CodigoAcerto{};
+  TField* CONTRAPARTIDA{};
+  VIREO_MAPPER(TnMapperCaixas, CodigoEscrit, CodigoCaixa, CodigoConta, DataCaixa, TipoMovCaixa,
+               ValorCaixa, HistoricoCaixa, OrigemLctoCaixa, DescrHistCtb, NaturSaldo, CodigoAcerto,
+               CONTRAPARTIDA)
+};
+
+class TrptLedger : public TnrwBaseDll {
+ public:
+  using TnrwBaseDll::TnrwBaseDll;
+  ~TrptLedger() override;
+
+  std::string Versao() override;
+  std::vector<int> CriarListaSectionsParaZebrar() override;
+  void ImprimirInterno() override;
+  void DoParamChange(TObject* sender, TnpqParamItem* param) override;
+  void DoParamEnter(TObject* sender, TnpqParamItem* param) override;
+  void DoParamExit(TObject* sender, TnpqParamItem* param) override;
+  void DepoisConfigurar() override;
+
+ private:
+  // What the account walk keeps from one account to the next.
+  struct TnPercurso {
+    long long posicao = 1;
+    long long total = 0;
+    bool primeira_conta = true;
+  };
+
+  void LerParametros();
+  void PegarDadosContas();
+  std::string SelectCfgConta() const;
+  std::string SelectEmpresas() const;
+  std::string SelectCaixas() const;
+  void CarregarDadosCaixas(int64_t ACodigoConta, int64_t ACodigoEscrit);
+  bool DeveImprimirEntradas() const;
+  bool DeveImprimirSaidas() const;
+
+  void PrepararEmpresa();
+  void ImprimirContas(TnPercurso& percurso);
+  void ImprimirConta(TnPercurso& percurso);
+  void PreencherCabecalhoConta();
+  void PreencherTitulo();
+  int NaturezaConta() const;
+  std::string MascaraSaldo(int natureza) const;
+  void ImprimirSaldoAnterior(double saldo, const std::string& mascara);
+  void ImprimirCaixa(double& saldo, int natureza, const std::string& mascara);
+  void ImprimirHistorico();
+  void ImprimirTotaisConta(TnPercurso& percurso);
+  void ImprimirTotalGeral();
+  void ImprimirPeriodoSemMov();
+  void DepoisImprimir(TObject* Sender, int Section);
+
+  std::unique_ptr<TnDMPowerParam> FDMSaldoConta;
+  std::string FOrigemDados;
+  std::string FCodigoConta;
+  std::string FCodigoEscrit;
+  std::string FOmitirContaContabil;
+  TDateTime FDataInicial = 0;
+  TDateTime FDataFinal = 0;
+  TnClientDataSet* FCdsCfgConta = nullptr;
+  TnClientDataSet* FCdsCaixas = nullptr;
+  TnClientDataSet* FCdsContas = nullptr;  // the data module's
+  TnClientDataSet* FCdsEmpresa = nullptr;
+  std::unique_ptr<TnMapperContas> FMapperContas;
+  std::unique_ptr<TnMapperEmpresas> FMapperEmpresas;
+  std::unique_ptr<TnMapperCaixas> FMapperCaixas;
+  bool FEhRelMovCaixa = false;
+  bool FEhContinuacao = false;
+  int FMovimento = 0;
+  TnTipoOrdenacaoMoviCaixa FOrdenar = tpDataCaixa;
+  double FTotalGeralEntradas = 0;
+  double FTotalGeralSaidas = 0;
+  double FTotalGeralSaldo = 0;
+  TDivisorTexto FDivisorTexto;
+};
+
+}  // namespace vireo
