@@ -111,8 +111,7 @@ void TnSectionPrintEvent::operator()(TObject* sender, int section) const {
 TnrwReport::TnrwReport(TnLayout layout)
     : OnSectionPrint(this),
       layout_(std::move(layout)),
-      trace_(std::make_unique<TnTraceWriter>()),
-      progress_display_(std::make_unique<TnProgressDisplay>()) {
+      trace_(std::make_unique<TnTraceWriter>()) {
   for (const TnParamDef& def : layout_.parameters) params_.Add(def);
   for (const std::string& name : layout_.variables) params_.Param(name);
   BuildObjects();
@@ -299,13 +298,12 @@ bool TnrwReport::ShadeFor(int section) {
 void TnrwReport::CSLShowProgress(long long position, long long total) {
   progress_position_ = position;
   progress_total_ = total;
-  if (!progress_display_->Active()) return;
   if (total <= 0 && position <= 0) {
-    progress_display_->Clear();
+    ClearStatus(TnStatusSlot::Engine);
     return;
   }
-  progress_display_->Show({ProgressLine("Imprimindo", position, 0, total) + "  página " +
-                           std::to_string(std::max(1, composer_->Page()))});
+  ShowStatus(TnStatusSlot::Engine, {ProgressLine("Imprimindo", position, 0, total) + "  página " +
+                                    std::to_string(std::max(1, composer_->Page()))});
 }
 
 void TnrwReport::MsgConfigurar(const std::vector<std::string>& titles, int options) {
@@ -505,7 +503,7 @@ void TnrwReport::AbortPrint() {
 }
 
 void TnrwReport::ClosePrint() {
-  progress_display_->Clear();
+  ClearStatus(TnStatusSlot::Engine);
   composer_->SetOutput(nullptr, nullptr);
   spool_.reset();
   outputs_.reset();  // removes whatever was not committed

@@ -55,7 +55,6 @@ class TnPageComposer;
 class TnPageSpool;
 class TnCanvas;
 class TnTraceWriter;
-class TnProgressDisplay;
 
 // The engine's OnSectionPrint event.  Assigning a handler records which
 // report instance set it, so the engine can drop the handler when that
@@ -207,7 +206,6 @@ class VIREO_API TnrwReport : public TnpqPowerQuery {
   std::unique_ptr<TnPageSpool> spool_;
   std::unique_ptr<TnTraceWriter> trace_;
   std::unique_ptr<TnOutputSet> outputs_;
-  std::unique_ptr<TnProgressDisplay> progress_display_;
   std::unique_ptr<TnClientDataSet> main_dataset_;
   TnMessageList messages_;
   std::vector<TnrwBaseDll*> reports_;

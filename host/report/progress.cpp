@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 
 namespace vireo {
@@ -12,33 +13,62 @@ constexpr auto kMinInterval = std::chrono::milliseconds(100);
 constexpr int kBarWidth = 30;
 }  // namespace
 
-TnProgressDisplay::TnProgressDisplay() : terminal_(::isatty(STDERR_FILENO) == 1) {}
+namespace {
 
-TnProgressDisplay::~TnProgressDisplay() { Clear(); }
+class StatusArea {
+ public:
+  StatusArea() : terminal_(::isatty(STDERR_FILENO) == 1) {}
 
-void TnProgressDisplay::Show(const std::vector<std::string>& lines, bool force) {
-  if (!terminal_) return;
-  const auto now = std::chrono::steady_clock::now();
-  if (!force && drawn_ > 0 && now - last_ < kMinInterval) return;
-  last_ = now;
-  std::string out;
-  if (drawn_ > 0) out += "\033[" + std::to_string(drawn_) + "F";  // back to the first line
-  for (const std::string& line : lines) out += "\r\033[K" + line + "\n";
-  for (int i = static_cast<int>(lines.size()); i < drawn_; ++i) out += "\r\033[K\n";
-  drawn_ = std::max<int>(drawn_, static_cast<int>(lines.size()));
-  std::fputs(out.c_str(), stderr);
-  std::fflush(stderr);
+  void Set(TnStatusSlot slot, const std::vector<std::string>& lines, bool force) {
+    if (!terminal_) return;
+    slots_[static_cast<int>(slot)] = lines;
+    Draw(force);
+  }
+  void Clear(TnStatusSlot slot) {
+    if (!terminal_ || slots_[static_cast<int>(slot)].empty()) return;
+    slots_[static_cast<int>(slot)].clear();
+    Draw(true);
+  }
+
+ private:
+  void Draw(bool force) {
+    const auto now = std::chrono::steady_clock::now();
+    if (!force && drawn_ > 0 && now - last_ < kMinInterval) return;
+    last_ = now;
+    std::vector<std::string> lines;
+    for (const auto& slot : slots_) lines.insert(lines.end(), slot.begin(), slot.end());
+    std::string out;
+    if (drawn_ > 0) out += "\033[" + std::to_string(drawn_) + "F";  // to the area's first line
+    for (const std::string& line : lines) out += "\r\033[K" + line + "\n";
+    const int count = static_cast<int>(lines.size());
+    if (count < drawn_) {
+      // Erase the lines the area no longer needs and come back above them.
+      for (int i = count; i < drawn_; ++i) out += "\r\033[K\n";
+      out += "\033[" + std::to_string(drawn_ - count) + "F";
+    }
+    drawn_ = count;
+    std::fputs(out.c_str(), stderr);
+    std::fflush(stderr);
+  }
+
+  bool terminal_;
+  std::vector<std::string> slots_[2];
+  int drawn_ = 0;
+  std::chrono::steady_clock::time_point last_{};
+};
+
+StatusArea& Area() {
+  static StatusArea area;
+  return area;
 }
 
-void TnProgressDisplay::Clear() {
-  if (!terminal_ || drawn_ == 0) return;
-  std::string out = "\033[" + std::to_string(drawn_) + "F";
-  for (int i = 0; i < drawn_; ++i) out += "\033[K\033[1E";
-  out += "\033[" + std::to_string(drawn_) + "F";
-  std::fputs(out.c_str(), stderr);
-  std::fflush(stderr);
-  drawn_ = 0;
+}  // namespace
+
+void ShowStatus(TnStatusSlot slot, const std::vector<std::string>& lines, bool force) {
+  Area().Set(slot, lines, force);
 }
+
+void ClearStatus(TnStatusSlot slot) { Area().Clear(slot); }
 
 std::string ProgressLine(const std::string& text, long long position, long long min,
                          long long max) {
@@ -61,7 +91,7 @@ TnProgresso::TnProgresso() = default;
 TnProgresso::~TnProgresso() = default;
 
 void TnProgresso::Reset() {
-  display_.Clear();
+  ClearStatus(TnStatusSlot::Frame);
   total_ = TnProgressBar{};
   parcial_ = TnProgressBar{};
   visible_ = false;
@@ -110,14 +140,15 @@ void TnProgresso::SetTextos(const std::string& total, const std::string& parcial
 
 void TnProgresso::Hide() {
   visible_ = false;
-  display_.Clear();
+  ClearStatus(TnStatusSlot::Frame);
 }
 
 void TnProgresso::Draw(bool force) {
   if (!visible_) return;
-  display_.Show({ProgressLine(total_.text, total_.position, total_.min, total_.max),
-                 ProgressLine(parcial_.text, parcial_.position, parcial_.min, parcial_.max)},
-                force);
+  ShowStatus(TnStatusSlot::Frame,
+             {ProgressLine(total_.text, total_.position, total_.min, total_.max),
+              ProgressLine(parcial_.text, parcial_.position, parcial_.min, parcial_.max)},
+             force);
 }
 
 TnProgresso* CriarProgresso(TObject*) {

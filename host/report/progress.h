@@ -6,7 +6,6 @@
 // terminal: a print run by a script or a test writes nothing.
 #pragma once
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -15,25 +14,18 @@
 
 namespace vireo {
 
-// Lines redrawn in place on a terminal.
-class VIREO_API TnProgressDisplay {
- public:
-  TnProgressDisplay();
-  ~TnProgressDisplay();
-  TnProgressDisplay(const TnProgressDisplay&) = delete;
-  TnProgressDisplay& operator=(const TnProgressDisplay&) = delete;
+// The status area: a few lines at the bottom of the terminal, redrawn in
+// place.  The engine's counter and the progress frame each own a slot; the
+// area shows the slots' lines one under the other, so neither overwrites
+// the other's.
+enum class TnStatusSlot { Engine = 0, Frame = 1 };
 
-  bool Active() const { return terminal_; }
-  // Redraws unless the last drawing is too recent (or `force`).
-  void Show(const std::vector<std::string>& lines, bool force = false);
-  // Erases what was drawn.
-  void Clear();
-
- private:
-  bool terminal_;
-  int drawn_ = 0;
-  std::chrono::steady_clock::time_point last_{};
-};
+// Sets the slot's lines and redraws (unless the last drawing is too recent
+// and `force` is false).  Nothing is drawn when stderr is not a terminal.
+VIREO_API void ShowStatus(TnStatusSlot slot, const std::vector<std::string>& lines,
+                          bool force = false);
+// Empties the slot; the area shrinks at once.
+VIREO_API void ClearStatus(TnStatusSlot slot);
 
 // "Texto  [#####.......]  12/40"
 VIREO_API std::string ProgressLine(const std::string& text, long long position, long long min,
@@ -74,7 +66,6 @@ class VIREO_API TnProgresso : public TObject {
 
   TnProgressBar total_, parcial_;
   bool visible_ = false;
-  TnProgressDisplay display_;
 };
 
 // The host's progress frame, reset; never freed by the caller.
