@@ -29,8 +29,16 @@ namespace {
 // is stopped here instead of exhausting the stack.
 constexpr int kMaxEventDepth = 64;
 
+// Object names compare without regard to (ASCII) case, as the host's do.
 bool SameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && UpperCase(std::string(a)) == UpperCase(std::string(b));
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
+    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
+    if (x != y) return false;
+  }
+  return true;
 }
 
 // One "{filter:COLUMN:pParam}" of the layout's query.
@@ -109,9 +117,7 @@ void TnSectionPrintEvent::operator()(TObject* sender, int section) const {
 // --- construction --------------------------------------------------------------
 
 TnrwReport::TnrwReport(TnLayout layout)
-    : OnSectionPrint(this),
-      layout_(std::move(layout)),
-      trace_(std::make_unique<TnTraceWriter>()) {
+    : OnSectionPrint(this), layout_(std::move(layout)), trace_(std::make_unique<TnTraceWriter>()) {
   for (const TnParamDef& def : layout_.parameters) params_.Add(def);
   for (const std::string& name : layout_.variables) params_.Param(name);
   BuildObjects();

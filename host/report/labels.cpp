@@ -63,6 +63,7 @@ void TnpqLabel::SetFontSize(double points) {
 }
 
 void TnpqLabel::SetFontStyle(TFontStyles styles) {
+  if (styles == FontStyle()) return;  // reports restyle every row; most rows change nothing
   font_.bold = styles.Contains(fsBold);
   font_.italic = styles.Contains(fsItalic);
   font_.underline = styles.Contains(fsUnderline);
