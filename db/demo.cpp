@@ -35,6 +35,7 @@ DemoSummary GenerateDemo(TnConnection& connection, const DemoOptions& options) {
   demo::GenerateCostCentres(context);
   demo::GenerateHistories(context);
   demo::GenerateLedgerCharts(context);
+  demo::GenerateCash(context);
   transaction->Commit();
 
   DemoSummary summary;

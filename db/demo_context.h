@@ -12,6 +12,7 @@
 #include "db/demo.h"
 #include "db/demo_names.h"
 #include "db/demo_random.h"
+#include "host/core/datetime.h"
 #include "host/core/variant.h"
 #include "host/data/connection.h"
 
@@ -36,6 +37,17 @@ class TableWriter {
   int count_ = 0;
 };
 
+// A settlement (FPRACERTO) of the cash book, for later steps that link
+// titles to it.
+struct DemoSettlement {
+  int company = 0;
+  int code = 0;     // CODIGOACERTO
+  int purpose = 0;  // FINALIDADEACERTO: 1 receipt, 2 payment, 3 movement
+  int person = 0;   // CODIGOPESSOAFIN, 0 for a movement between accounts
+  double value = 0;
+  TDateTime date = 0;
+};
+
 struct DemoCompany {
   int code = 0;  // CODIGOESCRIT = CODIGOPESSOAFIN
   std::string name;
@@ -45,6 +57,8 @@ struct DemoCompany {
   std::vector<std::string> bank_labels;  // "Bradesco c/c 123456-7", same order
   int cash_account = 0;                  // CODIGOCONTA of the company's cash
   std::vector<int> current_accounts;     // CODIGOCONTA of its bank accounts
+  int last_cash_entry = 0;               // highest CODIGOCAIXA written
+  int last_settlement = 0;               // highest CODIGOACERTO written
 };
 
 // Codes of the rows written so far, by kind.
@@ -62,6 +76,8 @@ struct DemoIds {
   std::vector<int> histories;                       // CODIGOHISTCTB
   std::vector<int> currencies;                      // CODIGOMOEDA
   std::map<int, std::vector<int>> ledger_accounts;  // PLANOESPEC by company
+  std::vector<DemoSettlement> settlements;          // FPRACERTO, in the order written
+  int cash_entries = 0;                             // FPRCAIXA rows
   int accounts = 0;                                 // FPRCONTA rows
   int centres = 0;                                  // FPRCENTROCUSTO rows
   int persons = 0;                                  // PESSOAFINANCEIRO rows
@@ -136,5 +152,10 @@ void GenerateChart(DemoContext& context);
 void GenerateCostCentres(DemoContext& context);
 void GenerateHistories(DemoContext& context);
 void GenerateLedgerCharts(DemoContext& context);
+// The cash book (demo_cash.cpp): entries, settlements and their free texts.
+void GenerateCash(DemoContext& context);
+// A free history text of an entry, from empty to long enough to wrap over
+// three printed lines (demo_cash_texts.cpp).
+std::string CashEntryText(DemoRandom& random, const std::string& document);
 
 }  // namespace vireo::demo
