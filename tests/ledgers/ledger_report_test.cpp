@@ -109,5 +109,154 @@ TEST_F(RazaoTest, EntriesRunTheBalanceAndTheAccountClosesWithItsTotals) {
   EXPECT_EQ(Var(totais, "pTotalCredito"), "1.300,00");
 }
 
+TEST_F(RazaoTest, AccountHeaderShowsTheAccountAndTheTitleAboveIt) {
+  Caixa(1, 1, 21, Dia(2024, 3, 5), 1, 10);
+  const json cabecalho = Razao({{"pCodigoEscrit", "1"}}).Of(13).at(0);
+  EXPECT_EQ(Var(cabecalho, "pCabContaCtb"), "Conta: 21");
+  EXPECT_EQ(Var(cabecalho, "pCabClassifConta"), "2.1");
+  // The description comes with the classification in front of it.
+  EXPECT_EQ(Var(cabecalho, "pCabDescrConta"), "Cartão de Crédito");
+  EXPECT_EQ(Var(cabecalho, "pCabTitulo"), "Título: 2");
+  EXPECT_EQ(Var(cabecalho, "pCabContaTitulo"), "PASSIVO");
+}
+
+TEST_F(RazaoTest, AccountsAreSeparatedAndEachGetsItsNearestTitle) {
+  Caixa(1, 1, 11, Dia(2024, 3, 5), 1, 10);
+  Caixa(1, 2, 21, Dia(2024, 3, 5), 1, 10);
+  const LedgerPrint print = Razao({{"pCodigoEscrit", "1"}});
+  const auto cabecalhos = print.Of(13);
+  ASSERT_EQ(cabecalhos.size(), 2u);
+  EXPECT_EQ(Var(cabecalhos[0], "pCabTitulo"), "Título: 1.1");
+  EXPECT_EQ(Var(cabecalhos[1], "pCabTitulo"), "Título: 2");
+  const std::vector<int> corpo = print.Bodies();
+  const std::vector<int> esperado = {13, 10, 14, 8, 16, 11, 13, 10, 14, 8, 16};
+  ASSERT_GE(corpo.size(), esperado.size());
+  EXPECT_EQ(std::vector<int>(corpo.begin(), corpo.begin() + esperado.size()), esperado);
+}
+
+TEST_F(RazaoTest, AccountWithoutEntriesInThePeriodPrintsHeaderAndOpeningBalanceOnly) {
+  Caixa(1, 1, 11, Dia(2024, 1, 5), 1, 700);
+  const LedgerPrint print = Razao({{"pCodigoEscrit", "1"}});
+  const std::vector<int> corpo = print.Bodies();
+  ASSERT_GE(corpo.size(), 4u);
+  EXPECT_EQ(std::vector<int>(corpo.begin(), corpo.begin() + 4), (std::vector<int>{13, 10, 14, 15}));
+  EXPECT_TRUE(print.Of(8).empty());
+  EXPECT_TRUE(print.Of(16).empty());
+  EXPECT_EQ(Var(print.Of(14).at(0), "R8"), "700,00D");
+}
+
+TEST_F(RazaoTest, LongHistoryContinuesOnLinesOfItsOwnThatKeepOnlyTheSettlement) {
+  std::string texto;
+  while (texto.size() < 250) texto += (texto.empty() ? "" : " ") + std::string("fornecedor");
+  texto.resize(250);
+  Caixa(1, 1, 11, Dia(2024, 3, 5), -1, 99.9, texto);
+  Acerto(1, 42, 1, 1, 11);
+  Exec("update FPRHISTORICO set DESCRHISTCTB = null where CODIGOHISTCTB = 1");
+  const auto linhas = Razao({{"pCodigoEscrit", "1"}}).Of(8);
+  ASSERT_EQ(linhas.size(), 3u);
+  EXPECT_EQ(Var(linhas[0], "R1"), "05/03/2024");
+  EXPECT_EQ(Var(linhas[0], "R7"), "99,90");
+  EXPECT_EQ(Var(linhas[0], "R8"), "99,90C");
+  std::string juntas;
+  for (size_t i = 0; i < linhas.size(); ++i) {
+    EXPECT_LE(Var(linhas[i], "R2").size(), 119u);
+    EXPECT_EQ(Var(linhas[i], "R11"), "42");
+    juntas += (i ? " " : "") + Var(linhas[i], "R2");
+    if (i == 0) continue;
+    for (const char* vazio : {"R1", "R6", "R7", "R8"}) EXPECT_EQ(Var(linhas[i], vazio), "") << i;
+  }
+  EXPECT_EQ(juntas, texto);
+}
+
+TEST_F(RazaoTest, EntriesFollowTheChosenOrder) {
+  Caixa(1, 1, 11, Dia(2024, 3, 5), -1, 1);
+  Caixa(1, 2, 11, Dia(2024, 3, 5), 1, 2);
+  Caixa(1, 3, 11, Dia(2024, 3, 2), -1, 3);
+  Caixa(1, 4, 11, Dia(2024, 3, 10), 1, 4);
+  auto ordem = [](const LedgerPrint& print) {
+    std::vector<std::string> out;
+    for (const json& e : print.Of(8))
+      out.push_back(Var(e, "R1") + (Var(e, "R6").empty() ? "-" : "+"));
+    return out;
+  };
+  EXPECT_EQ(ordem(Razao({{"pCodigoEscrit", "1"}})),
+            (std::vector<std::string>{"02/03/2024-", "05/03/2024+", "05/03/2024-", "10/03/2024+"}));
+  EXPECT_EQ(ordem(Razao({{"pCodigoEscrit", "1"}, {"pOrdenar", "1"}})),
+            (std::vector<std::string>{"05/03/2024+", "10/03/2024+", "02/03/2024-", "05/03/2024-"}));
+}
+
+TEST_F(RazaoTest, SelectedCompanyHeadsThePageWithCodeNameAndTaxNumber) {
+  Caixa(1, 1, 11, Dia(2024, 3, 5), 1, 10);
+  const LedgerPrint print = Razao({{"pCodigoEscrit", "1"}});
+  const json cabecalho = print.Of(1).at(0);
+  EXPECT_EQ(Var(cabecalho, "pNomeEmpresa"), "0001 Empresa Um Ltda");
+  EXPECT_EQ(Var(cabecalho, "pInscrFederal"), "CNPJ: 11.111.111/0001-11");
+}
+
+TEST_F(RazaoTest, WithoutCompanySelectionOnePassListsTheEntriesOfEveryCompany) {
+  Empresa(2, "Empresa Dois SA", "22.222.222/0001-22");
+  Caixa(1, 1, 11, Dia(2024, 2, 1), 1, 100);
+  Caixa(2, 1, 11, Dia(2024, 2, 1), 1, 200);
+  Caixa(1, 2, 11, Dia(2024, 3, 5), 1, 10);
+  Caixa(2, 2, 11, Dia(2024, 3, 6), -1, 20);
+  const LedgerPrint print = Razao();
+  EXPECT_EQ(Var(print.Of(1).at(0), "pNomeEmpresa"), "");
+  EXPECT_EQ(Var(print.Of(1).at(0), "pInscrFederal"), "");
+  ASSERT_EQ(print.Of(13).size(), 1u);
+  EXPECT_EQ(Var(print.Of(14).at(0), "R8"), "300,00D");
+  const auto linhas = print.Of(8);
+  ASSERT_EQ(linhas.size(), 2u);
+  EXPECT_EQ(Var(linhas[0], "R8"), "310,00D");
+  EXPECT_EQ(Var(linhas[1], "R8"), "290,00D");
+  EXPECT_EQ(print.Of(17).size(), 1u);  // one pass, one closed sheet
+}
+
+TEST_F(RazaoTest, EachSelectedCompanyStartsOnItsOwnSheet) {
+  Empresa(2, "Empresa Dois SA", "22.222.222/0001-22");
+  Caixa(1, 1, 11, Dia(2024, 3, 5), 1, 10);
+  Caixa(2, 1, 11, Dia(2024, 3, 6), 1, 20);
+  const LedgerPrint print = Razao({{"pCodigoEscrit", "1..2"}});
+  ASSERT_EQ(print.pages, 2);
+  const auto cabecalhos = print.Of(13);
+  ASSERT_EQ(cabecalhos.size(), 2u);
+  EXPECT_EQ(cabecalhos[0]["page"], 1);
+  EXPECT_EQ(cabecalhos[1]["page"], 2);
+  EXPECT_EQ(Var(cabecalhos[1], "pNomeEmpresa"), "0002 Empresa Dois SA");
+  EXPECT_EQ(Var(print.Of(8).at(1), "R8"), "20,00D");  // company 2 alone
+}
+
+TEST_F(RazaoTest, OriginFilterLeavesEntriesOutAndWarnsBeforeAnythingPrints) {
+  Caixa(1, 1, 11, Dia(2024, 3, 5), 1, 10, "", 0);
+  Caixa(1, 2, 11, Dia(2024, 3, 6), 1, 20, "", 5);
+  const LedgerPrint print = Razao({{"pCodigoEscrit", "1"}, {"pOrigemDados", "5"}});
+  ASSERT_EQ(print.messages.size(), 1u);
+  EXPECT_EQ(print.messages[0].kind, 1);
+  EXPECT_EQ(print.messages[0].text,
+            "Existe um filtro para lançamentos ativo. Cuidado com as informações apresentadas "
+            "pois houve lançamentos ignorados.");
+  EXPECT_EQ(print.trace.at(0)["event"], "message");
+  ASSERT_EQ(print.Of(8).size(), 1u);
+  EXPECT_EQ(Var(print.Of(8)[0], "R6"), "10,00");
+  EXPECT_TRUE(Razao({{"pCodigoEscrit", "1"}}).messages.empty());
+}
+
+TEST_F(RazaoTest, AccountSelectionNarrowsThePrint) {
+  Caixa(1, 1, 11, Dia(2024, 3, 5), 1, 10);
+  Caixa(1, 2, 21, Dia(2024, 3, 5), 1, 10);
+  const auto cabecalhos = Razao({{"pCodigoEscrit", "1"}, {"pConta", "21"}}).Of(13);
+  ASSERT_EQ(cabecalhos.size(), 1u);
+  EXPECT_EQ(Var(cabecalhos[0], "pCabContaCtb"), "Conta: 21");
+}
+
+TEST_F(RazaoTest, PrintsThroughTheExportedEntryPointAndNamesItsVersion) {
+  Caixa(1, 1, 11, Dia(2024, 3, 5), 1, 10);
+  const LedgerPrint print = Imprimir("rptLedger.json", {{"pCodigoEscrit", "1"}}, true);
+  EXPECT_EQ(print.Of(8).size(), 1u);
+
+  std::unique_ptr<TnrwBaseDll> report = LedgerPlugin::Get().ClassDll()->Instanciar(nullptr);
+  EXPECT_EQ(report->Versao(), "[versao: 1.0.0.0]");
+  EXPECT_EQ(report->CriarListaSectionsParaZebrar(), (std::vector<int>{13, 8, 9, 16, 14, 12, 17}));
+}
+
 }  // namespace
 }  // namespace vireo::test

@@ -195,10 +195,16 @@ class LedgerDbTest : public ::testing::Test {
 
   // Prints on a layout of the plug-in with these parameters, through the
   // class reference (as the host's panel does) or through Imprimir.
+  static TnLayout Layout(const std::string& file) { return LoadLayout(PluginDir() + "/" + file); }
+
   LedgerPrint Imprimir(const std::string& layout, const std::map<std::string, std::string>& params,
                        bool pela_exportacao = false) {
+    return Imprimir(Layout(layout), params, pela_exportacao);
+  }
+  LedgerPrint Imprimir(TnLayout layout, const std::map<std::string, std::string>& params,
+                       bool pela_exportacao = false) {
     Commit();
-    TnrwReport engine(LoadLayout(PluginDir() + "/" + layout));
+    TnrwReport engine(std::move(layout));
     engine.GetParams()->Param("pDataInicial")->SetValue("01/03/2024");
     engine.GetParams()->Param("pDataFinal")->SetValue("31/03/2024");
     for (const auto& [name, value] : params) engine.GetParams()->Param(name)->SetValue(value);
