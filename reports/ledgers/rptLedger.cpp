@@ -456,9 +456,6 @@ void TrptLedger::ImprimirTotaisConta(TnPercurso& percurso) {
 void TrptLedger::ImprimirTotalGeral() {
   FReport->RepPrintSection(11);
   FReport->SetValues("pDescrTotal", "Total Geral");
-  // The last account's totals must not pass for grand totals.
-  FReport->SetValues("pTotalDebito", "");
-  FReport->SetValues("pTotalCredito", "");
   if (DeveImprimirEntradas() && FTotalGeralEntradas > 0) {
     FReport->SetValues("pTotalDebito", FormatarValor(FTotalGeralEntradas));
   }
