@@ -22,9 +22,9 @@ namespace vireo {
 class TnClientDataSet;
 
 struct VIREO_API TnConnectionParams {
-  std::string database;  // path or connection string
-  std::string user;      // empty: ISC_USER, else SYSDBA
-  std::string password;  // empty: ISC_PASSWORD
+  std::string database{};  // path or connection string
+  std::string user{};      // empty: ISC_USER, else SYSDBA
+  std::string password{};  // empty: ISC_PASSWORD
 };
 
 class TnWriteTransaction;
