@@ -162,6 +162,25 @@ int64_t TnpqParamItem::GetAsInteger() const {
   return n;
 }
 
+void TnpqParamItem::SetItemsText(const std::string& text) {
+  std::vector<TnParamChoice> items;
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = TrimRight(text.substr(start, end - start));  // "\r\n" lines too
+    if (!Trim(line).empty()) {
+      size_t eq = line.find('=');
+      TnParamChoice item;
+      item.value = Trim(eq == std::string::npos ? line : line.substr(0, eq));
+      item.text = eq == std::string::npos ? item.value : Trim(line.substr(eq + 1));
+      items.push_back(std::move(item));
+    }
+    start = end + 1;
+  }
+  def_.items = std::move(items);
+}
+
 std::string TnpqParamItem::DisplayText() const {
   if (def_.kind == TnParamKind::YesNo) {
     if (value_ == "1") return kTextoSim;

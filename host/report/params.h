@@ -80,6 +80,11 @@ class VIREO_API TnpqParamItem : public TObject {
   bool Enabled() const { return def_.enabled; }
   void SetRequired(bool on) { def_.required = on; }
   void SetEnabled(bool on) { def_.enabled = on; }
+  // Replaces the list the panel offers: for a choice, the values it
+  // accepts; for a selection, the codes it helps to pick.  One line per
+  // item, "value=text" (a line without "=" is its own text); empty lines are
+  // skipped.  The current value is kept as it is.
+  void SetItemsText(const std::string& text);
 
   // Raised by every change of the value; lets writers cache what they made
   // of the previous one.
