@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "host/core/exception.h"
 #include "tests/ledgers/ledger_test_support.h"
 
 namespace vireo::test {
@@ -256,6 +257,17 @@ TEST_F(RazaoTest, PrintsThroughTheExportedEntryPointAndNamesItsVersion) {
   std::unique_ptr<TnrwBaseDll> report = LedgerPlugin::Get().ClassDll()->Instanciar(nullptr);
   EXPECT_EQ(report->Versao(), "[versao: 1.0.0.0]");
   EXPECT_EQ(report->CriarListaSectionsParaZebrar(), (std::vector<int>{13, 8, 9, 16, 14, 12, 17}));
+}
+
+TEST_F(RazaoTest, ClassificationOutsideTheConfiguredGroupsStopsThePrint) {
+  Analitica(91, "X.1", "Conta Fora do Plano", 1);
+  Caixa(1, 1, 91, Dia(2024, 3, 5), 1, 10);
+  try {
+    Razao({{"pCodigoEscrit", "1"}});
+    FAIL() << "the print went on";
+  } catch (const Exception& e) {
+    EXPECT_NE(std::string(e.what()).find("NATURGRUPOX"), std::string::npos) << e.what();
+  }
 }
 
 }  // namespace
