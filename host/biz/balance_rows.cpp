@@ -23,10 +23,13 @@ class SetBuilder {
  public:
   SetBuilder(const ChartOfAccounts& chart, const BalanceChoices& choices, Notes& notes)
       : chart_(chart), choices_(choices), notes_(notes) {
-    if (!choices.by_company) Set(0);
-    for (int64_t company : choices.companies) {
-      if (choices.by_company) Set(company);
+    // Every selected company gets its set, so accounts without figures can
+    // appear in it even when the company has no entries.
+    if (!choices.by_company) {
+      Set(0);
+      return;
     }
+    for (int64_t company : choices.companies) Set(company);
   }
 
   void Add(const EntryTotal& total) {
