@@ -53,6 +53,22 @@ std::string FormatarValor(double valor) {
   return valor < 0 ? "(" + texto + ")" : texto;
 }
 
+// Gives a text a value for the length of a scope and then its own back,
+// whatever happens on the way.
+class TnRestaurarTexto {
+ public:
+  TnRestaurarTexto(std::string& texto, std::string valor) : texto_(texto), antigo_(texto) {
+    texto_ = std::move(valor);
+  }
+  ~TnRestaurarTexto() { texto_ = std::move(antigo_); }
+  TnRestaurarTexto(const TnRestaurarTexto&) = delete;
+  TnRestaurarTexto& operator=(const TnRestaurarTexto&) = delete;
+
+ private:
+  std::string& texto_;
+  std::string antigo_;
+};
+
 // Puts the cursor back on the remembered row whatever happens on the way.
 class TnVoltarRegistro {
  public:
@@ -207,22 +223,12 @@ std::string TrptLedger::SelectCaixas() const {
 // the account's codes while the query is built (company 0 stands for all
 // companies together and adds no company condition).
 void TrptLedger::CarregarDadosCaixas(int64_t ACodigoConta, int64_t ACodigoEscrit) {
-  const std::string conta = FCodigoConta;
-  const std::string escrit = FCodigoEscrit;
-  FCodigoConta = IntToStr(ACodigoConta);
-  FCodigoEscrit = IntToStr(ACodigoEscrit);
-  try {
-    DestruirSQL(FCdsCaixas);
-    FCdsCaixas = ExecutarSQL(SelectCaixas(), {}, true, false, -1, "", nullptr, true);
-    if (FMapperCaixas == nullptr) FMapperCaixas = std::make_unique<TnMapperCaixas>();
-    TnFieldMapper::MapearFields(FCdsCaixas, *FMapperCaixas);
-  } catch (...) {
-    FCodigoConta = conta;
-    FCodigoEscrit = escrit;
-    throw;
-  }
-  FCodigoConta = conta;
-  FCodigoEscrit = escrit;
+  TnRestaurarTexto conta(FCodigoConta, IntToStr(ACodigoConta));
+  TnRestaurarTexto escrit(FCodigoEscrit, IntToStr(ACodigoEscrit));
+  DestruirSQL(FCdsCaixas);
+  FCdsCaixas = ExecutarSQL(SelectCaixas(), {}, true, false, -1, "", nullptr, true);
+  if (FMapperCaixas == nullptr) FMapperCaixas = std::make_unique<TnMapperCaixas>();
+  TnFieldMapper::MapearFields(FCdsCaixas, *FMapperCaixas);
 }
 
 // --- the print -------------------------------------------------------------------

@@ -270,5 +270,19 @@ TEST_F(RazaoTest, ClassificationOutsideTheConfiguredGroupsStopsThePrint) {
   }
 }
 
+TEST_F(RazaoTest, SectionHandlerGoesAwayWithTheReport) {
+  Caixa(1, 1, 11, Dia(2024, 3, 5), 1, 10);
+  Commit();
+  TnrwReport engine(Layout("rptLedger.json"));
+  engine.GetParams()->Param("pCodigoEscrit")->SetValue("1");
+  {
+    std::unique_ptr<TnrwBaseDll> report = LedgerPlugin::Get().ClassDll()->Instanciar(&engine);
+    report->ImprimirInterno();
+    EXPECT_TRUE(static_cast<bool>(engine.OnSectionPrint));
+  }
+  EXPECT_FALSE(static_cast<bool>(engine.OnSectionPrint));
+  for (int i = 0; i < 200; ++i) engine.RepPrintSection(10);  // new pages, no report to call
+}
+
 }  // namespace
 }  // namespace vireo::test
