@@ -62,8 +62,8 @@ TEST(DivisorTextoTest, LongWordIsCutIntoFullLinesWithoutABlankLineAhead) {
 
 TEST(DivisorTextoTest, HistoryOf250CharactersTakesThreeLinesOfAtMost119) {
   const TDivisorTexto divisor;
-  std::string texto;
-  while (texto.size() < 250) texto += (texto.empty() ? "" : " ") + std::string("palavra");
+  std::string texto = "palavra";
+  while (texto.size() < 250) texto.append(" palavra");
   texto.resize(250);
   const Linhas linhas = divisor.GerarArrayLinhas(texto, 120);
   ASSERT_EQ(linhas.size(), 3u);

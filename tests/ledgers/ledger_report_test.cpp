@@ -147,9 +147,7 @@ TEST_F(RazaoTest, AccountWithoutEntriesInThePeriodPrintsHeaderAndOpeningBalanceO
 }
 
 TEST_F(RazaoTest, LongHistoryContinuesOnLinesOfItsOwnThatKeepOnlyTheSettlement) {
-  std::string texto;
-  while (texto.size() < 250) texto += (texto.empty() ? "" : " ") + std::string("fornecedor");
-  texto.resize(250);
+  const std::string texto = Repetir("fornecedor", 250);
   Caixa(1, 1, 11, Dia(2024, 3, 5), -1, 99.9, texto);
   Acerto(1, 42, 1, 1, 11);
   Exec("update FPRHISTORICO set DESCRHISTCTB = null where CODIGOHISTCTB = 1");
@@ -162,7 +160,7 @@ TEST_F(RazaoTest, LongHistoryContinuesOnLinesOfItsOwnThatKeepOnlyTheSettlement) 
   for (size_t i = 0; i < linhas.size(); ++i) {
     EXPECT_LE(Var(linhas[i], "R2").size(), 119u);
     EXPECT_EQ(Var(linhas[i], "R11"), "42");
-    juntas += (i ? " " : "") + Var(linhas[i], "R2");
+    juntas.append(i ? " " : "").append(Var(linhas[i], "R2"));
     if (i == 0) continue;
     for (const char* vazio : {"R1", "R6", "R7", "R8"}) EXPECT_EQ(Var(linhas[i], vazio), "") << i;
   }

@@ -58,6 +58,14 @@ class LedgerPlugin {
   void (*imprimir_)(void*) = nullptr;
 };
 
+// The word repeated, one blank between, cut to `tamanho` characters.
+inline std::string Repetir(const std::string& palavra, size_t tamanho) {
+  std::string texto = palavra;
+  while (texto.size() < tamanho) texto.append(" ").append(palavra);
+  texto.resize(tamanho);
+  return texto;
+}
+
 inline Variant Dia(int year, int month, int day) {
   return Variant::FromDateTime(EncodeDate(year, month, day));
 }

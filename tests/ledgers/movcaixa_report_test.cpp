@@ -66,8 +66,7 @@ TEST_F(MovCaixaTest, OnlySettledEntriesOfCurrentAccountsAreListed) {
 }
 
 TEST_F(MovCaixaTest, EachEntryShowsTheAccountOnTheOtherSideOfItsSettlement) {
-  std::string longo;
-  while (longo.size() < 200) longo += (longo.empty() ? "" : " ") + std::string("transferencia");
+  const std::string longo = Repetir("transferencia", 200);
   // A transfer: settlement 10 takes money out of the bank into the till.
   Liquidado(1, 12, Dia(2024, 3, 3), -1, 80, 10, 1, longo);
   Liquidado(2, 11, Dia(2024, 3, 3), 1, 80, 10, 2);
