@@ -36,6 +36,7 @@ DemoSummary GenerateDemo(TnConnection& connection, const DemoOptions& options) {
   demo::GenerateHistories(context);
   demo::GenerateLedgerCharts(context);
   demo::GenerateCash(context);
+  demo::GenerateAccounting(context);
   transaction->Commit();
 
   DemoSummary summary;
@@ -44,6 +45,7 @@ DemoSummary GenerateDemo(TnConnection& connection, const DemoOptions& options) {
   summary.accounts = context.Ids().accounts;
   summary.cost_centres = context.Ids().centres;
   summary.rows = context.Rows();
+  summary.accounting_faults = std::move(context.Ids().accounting_faults);
   return summary;
 }
 

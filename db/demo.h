@@ -7,7 +7,9 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
+#include "db/demo_accounting.h"
 #include "host/data/connection.h"
 
 namespace vireo {
@@ -24,6 +26,8 @@ struct DemoSummary {
   int accounts = 0;
   int cost_centres = 0;
   int rows = 0;  // every row inserted
+  // Faults planted in the generated accounting entries, in the order planted.
+  std::vector<DemoAccountingFault> accounting_faults;
 };
 
 // Fills a database that holds the schema and no demo data yet, in one

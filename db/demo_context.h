@@ -59,6 +59,9 @@ struct DemoCompany {
   std::vector<int> current_accounts;     // CODIGOCONTA of its bank accounts
   int last_cash_entry = 0;               // highest CODIGOCAIXA written
   int last_settlement = 0;               // highest CODIGOACERTO written
+  int last_ledger_entry = 0;             // highest FPRCHAVELCTOCTB written
+  int last_payable_document = 0;         // highest CODIGOPAGARCAB written
+  int last_receivable_document = 0;      // highest CODIGORECEBERCAB written
 };
 
 // Codes of the rows written so far, by kind.
@@ -77,6 +80,7 @@ struct DemoIds {
   std::vector<int> currencies;                      // CODIGOMOEDA
   std::map<int, std::vector<int>> ledger_accounts;  // PLANOESPEC by company
   std::vector<DemoSettlement> settlements;          // FPRACERTO, in the order written
+  std::vector<DemoAccountingFault> accounting_faults;  // planted in FPRLCTOCTB/FPRLCTOGER
   int cash_entries = 0;                             // FPRCAIXA rows
   int accounts = 0;                                 // FPRCONTA rows
   int centres = 0;                                  // FPRCENTROCUSTO rows
@@ -157,5 +161,8 @@ void GenerateCash(DemoContext& context);
 // A free history text of an entry, from empty to long enough to wrap over
 // three printed lines (demo_cash_texts.cpp).
 std::string CashEntryText(DemoRandom& random, const std::string& document);
+// Accounting entries generated for the documents of every origin kind, their
+// cost-centre allocations and the documents themselves (demo_accounting*.cpp).
+void GenerateAccounting(DemoContext& context);
 
 }  // namespace vireo::demo
