@@ -445,13 +445,6 @@ void TrptMonthlyTracking::ExecutarDMSaldoConta(TDateTime inicio, TDateTime fim) 
   dm.Param("pQuebra")->SetValue(Trim(FCodigoEscrit).empty() ? "1" : "2");
   dm.Executar();
 
-  // Each month's run may have its own warnings; all of them are shown.
-  for (const std::string& linha : StrToStrArray(dm.GetParams()->GetValues("pMsgErro"), "\n")) {
-    if (Trim(linha).empty()) continue;
-    if (std::find(FMsgErroDM.begin(), FMsgErroDM.end(), linha) == FMsgErroDM.end()) {
-      FMsgErroDM.push_back(linha);
-    }
-  }
   FCurDadosContas = ResultadoDMSaldoConta(dm);
   FMapDadosContas = FCurDadosContas->GetMapper<TnMapperDadosContas>();
 }
@@ -597,8 +590,9 @@ void TrptMonthlyTracking::ImprimirCabecalhoColunas(TObject*, int Section) {
 }
 
 void TrptMonthlyTracking::MostrarMensagens() {
-  std::string erros;
-  for (const std::string& linha : FMsgErroDM) erros += (erros.empty() ? "" : "\n") + linha;
+  // The module's note of its last run (the last month).
+  const std::string erros =
+      FDMSaldoConta != nullptr ? FDMSaldoConta->GetParams()->GetValues("pMsgErro") : "";
   MostrarMensagensBalancete(FReport, erros, FOcultOrigem);
 }
 

@@ -130,8 +130,6 @@ class TrptMonthlyTracking : public TnrwBaseDll {
   std::string FOldClassifConta;
   std::string FOcultOrigem;
   std::unique_ptr<TnCabecalhoRelatorio> FCabecalho;
-  // What the module had to say in any of the months, each line once.
-  std::vector<std::string> FMsgErroDM;
   // The line being printed continues an account (months 13 onwards).
   bool FLinhaContinuacao = false;
 };
