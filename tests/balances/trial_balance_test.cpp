@@ -124,15 +124,18 @@ TEST_F(TrialBalanceTest, ColumnChoiceDecidesWhichAmountsAreSet) {
   }
 }
 
-TEST_F(TrialBalanceTest, ColumnChoiceThatIsNotANumberCountsAsDebitAndCredit) {
+TEST_F(TrialBalanceTest, ColumnChoiceOutsideTheChoicesCountsAsDebitAndCredit) {
   Movimentos();
-  const BalancePrint print = Balancete({{"pCodigoEscrit", "1"}, {"pTipoBalancete", "abc"}},
-                                       ParametroTexto("pTipoBalancete"));
-  const json banco = Linha(print, "12");
-  EXPECT_EQ(Var(banco, "R6"), "1.234,50 ");
-  EXPECT_EQ(Var(banco, "R8"), "");
-  EXPECT_EQ(LabelOf(print.Of(1).at(0), "lblCabDebito")["visible"], true);
-  EXPECT_EQ(LabelOf(print.Of(1).at(0), "lblCabMovimento")["visible"], false);
+  for (const char* tipo : {"abc", "7"}) {
+    SCOPED_TRACE(tipo);
+    const BalancePrint print = Balancete({{"pCodigoEscrit", "1"}, {"pTipoBalancete", tipo}},
+                                         ParametroTexto("pTipoBalancete"));
+    const json banco = Linha(print, "12");
+    EXPECT_EQ(Var(banco, "R6"), "1.234,50 ");
+    EXPECT_EQ(Var(banco, "R8"), "");
+    EXPECT_EQ(LabelOf(print.Of(1).at(0), "lblCabDebito")["visible"], true);
+    EXPECT_EQ(LabelOf(print.Of(1).at(0), "lblCabMovimento")["visible"], false);
+  }
 }
 
 TEST_F(TrialBalanceTest, AmountsLeftUnsetKeepWhatTheyHeld) {
