@@ -106,6 +106,39 @@ inline std::string Var(const json& section_event, const std::string& name) {
   return vars.contains(name) ? vars[name].get<std::string>() : std::string("<ausente>");
 }
 
+inline TnLayout ChecksLayout(const std::string& file) {
+  return LoadLayout(ChecksPluginDir() + "/" + file);
+}
+
+// Prints a check on its layout against the current connection, March 2024
+// unless the parameters say otherwise, through the class reference after
+// the panel's configure steps (as `vireo print` does) or through the
+// Imprimir export, and reads the trace back.
+inline ChecksPrint ImprimirCheck(const std::string& report,
+                                 const std::map<std::string, std::string>& params,
+                                 const std::filesystem::path& trace, bool pela_exportacao = false) {
+  TnrwReport engine(ChecksLayout(report + ".json"));
+  engine.GetParams()->Param("pDataInicial")->SetValue("01/03/2024");
+  engine.GetParams()->Param("pDataFinal")->SetValue("31/03/2024");
+  for (const auto& [name, value] : params) engine.GetParams()->Param(name)->SetValue(value);
+  engine.BeginPrint({.trace = trace.string()});
+  if (pela_exportacao) {
+    ChecksPlugin::Get(report).Imprimir(static_cast<TObject*>(&engine));
+  } else {
+    std::unique_ptr<TnrwBaseDll> instance =
+        ChecksPlugin::Get(report).ClassDll()->Instanciar(&engine);
+    instance->AntesConfigurar(engine.Panel());
+    instance->DepoisConfigurar();
+    instance->ImprimirInterno();
+  }
+  engine.EndPrint();
+  ChecksPrint print;
+  std::ifstream in(trace);
+  for (std::string line; std::getline(in, line);) print.trace.push_back(json::parse(line));
+  print.pages = engine.PageCount();
+  return print;
+}
+
 // A database of its own per test, current for the host's data functions.
 class ChecksDbTest : public ::testing::Test {
  protected:
@@ -214,9 +247,7 @@ class ChecksDbTest : public ::testing::Test {
         {escrit, chave, nota});
   }
 
-  static TnLayout Layout(const std::string& file) {
-    return LoadLayout(ChecksPluginDir() + "/" + file);
-  }
+  static TnLayout Layout(const std::string& file) { return ChecksLayout(file); }
 
   // Prints the plug-in on its layout, March 2024 unless the parameters say
   // otherwise, through the class reference after the panel's configure
@@ -224,27 +255,7 @@ class ChecksDbTest : public ::testing::Test {
   ChecksPrint Imprimir(const std::string& report, const std::map<std::string, std::string>& params,
                        bool pela_exportacao = false) {
     Commit();
-    TnrwReport engine(Layout(report + ".json"));
-    engine.GetParams()->Param("pDataInicial")->SetValue("01/03/2024");
-    engine.GetParams()->Param("pDataFinal")->SetValue("31/03/2024");
-    for (const auto& [name, value] : params) engine.GetParams()->Param(name)->SetValue(value);
-    const std::string trace = (dir_ / "trace.jsonl").string();
-    engine.BeginPrint({.trace = trace});
-    if (pela_exportacao) {
-      ChecksPlugin::Get(report).Imprimir(static_cast<TObject*>(&engine));
-    } else {
-      std::unique_ptr<TnrwBaseDll> instance =
-          ChecksPlugin::Get(report).ClassDll()->Instanciar(&engine);
-      instance->AntesConfigurar(engine.Panel());
-      instance->DepoisConfigurar();
-      instance->ImprimirInterno();
-    }
-    engine.EndPrint();
-    ChecksPrint print;
-    std::ifstream in(trace);
-    for (std::string line; std::getline(in, line);) print.trace.push_back(json::parse(line));
-    print.pages = engine.PageCount();
-    return print;
+    return ImprimirCheck(report, params, dir_ / "trace.jsonl", pela_exportacao);
   }
 
   std::filesystem::path dir_;
