@@ -13,6 +13,7 @@
 #include "host/data/dataset.h"
 #include "host/data/sql.h"
 #include "host/report/engine.h"
+#include "host/report/labels.h"
 #include "reports/checks/SQLConferenciaCtb.h"
 
 namespace vireo {
@@ -20,12 +21,27 @@ namespace vireo {
 namespace {
 
 const char kMascaraValor[] = "#,##0.00";
+constexpr uint32_t kCorDiferenca = 0xC62828;  // a difference that is not zero
+constexpr uint32_t kCorNormal = 0x000000;
+
+// Column headings of the page header: the entries', and the summary's for
+// pages a summary runs on to.
+const char* const kTitulosLancamentos[] = {"lblCabData",     "lblCabOrigem",     "lblCabDocumento",
+                                           "lblCabAcerto",   "lblCabOrigemDado", "lblCabUsuario",
+                                           "lblCabContaDeb", "lblCabContaCred",  "lblCabValor"};
+const char* const kTitulosResumo[] = {"lblCabResConta", "lblCabResDebito", "lblCabResCredito",
+                                      "lblCabResSaldo"};
+
+// Amounts are whole cents; sums of doubles are rounded back to cents before
+// their sign is read, so a balanced document never shows "(0,00)".
+double Centavos(double valor) { return std::round(valor * 100) / 100; }
 
 std::string Valor(double valor) { return FormatFloat(kMascaraValor, valor); }
 
 // "Diferença: 12,00" or, when the debits exceed the credits,
 // "Diferença: (12,00)".
 std::string TextoDiferenca(double d) {
+  d = Centavos(d);
   if (d >= 0) return "Diferença: " + Valor(d);
   return "Diferença: (" + Valor(std::fabs(d)) + ")";
 }
@@ -189,6 +205,8 @@ void TrptLedgerEntryCheck::Percorrer() {
     FCdsLctoCtb->SetRecNo(ordem[i]);
     const int64_t escrit = FLctoCtb->CodigoEscrit->AsInteger();
     if (escrit != escrit_anterior) {
+      MostrarTitulos(false);
+      if (TnpqLabel* cnpj = FReport->LabelByName("lblCNPJ")) cnpj->SetVisible(true);
       FReport->SetValues("pEscritorioDesc", IntToStr(escrit) + " - " + FLctoCtb->Nome->AsString());
       FReport->SetValues("pInscrFedEscrit", FLctoCtb->InscFederal->AsString());
     }
@@ -279,6 +297,21 @@ void TrptLedgerEntryCheck::DefinirTotais(const std::string& titulo, double debit
   FReport->SetValues("pTotalDeb", "Débito: " + Valor(debito));
   FReport->SetValues("pTotalCred", "Crédito: " + Valor(credito));
   FReport->SetValues("pValorDiferenca", TextoDiferenca(credito - debito));
+  // What the check is for: a difference that is not zero stands out.
+  if (TnpqLabel* label = FReport->LabelByName("pValorDiferenca")) {
+    label->SetFontColor(Centavos(credito - debito) != 0 ? kCorDiferenca : kCorNormal);
+  }
+}
+
+// The page header's column headings follow what the pages show: entries, or
+// a summary that runs on to a new page.
+void TrptLedgerEntryCheck::MostrarTitulos(bool resumo) {
+  for (const char* nome : kTitulosLancamentos) {
+    if (TnpqLabel* label = FReport->LabelByName(nome)) label->SetVisible(!resumo);
+  }
+  for (const char* nome : kTitulosResumo) {
+    if (TnpqLabel* label = FReport->LabelByName(nome)) label->SetVisible(resumo);
+  }
 }
 
 void TrptLedgerEntryCheck::ImprimirTotalDocumento() {
@@ -302,6 +335,7 @@ void TrptLedgerEntryCheck::ImprimirTotalEscritorio() {
 // "(" and the amount in R4 with ")" in pFechaParentese when negative, so the
 // digits of both signs stay in one right-aligned column.
 void TrptLedgerEntryCheck::DefinirSaldo(double valor) {
+  valor = Centavos(valor);
   if (valor >= 0) {
     FReport->SetValues("R4", Valor(valor));
     FReport->SetValues("pFechaParentese", "");
@@ -335,6 +369,7 @@ void TrptLedgerEntryCheck::ImprimirResumoEscritorio(int64_t codigo_escrit) {
   FCdsTotalConta->SetRange({Variant(codigo_escrit)}, {Variant(codigo_escrit)});
   if (FCdsTotalConta->IsEmpty()) return;
   const TnMapperTotalConta& t = *FMapTotalConta;
+  MostrarTitulos(true);
   FReport->SetValues("pTotalTitulo", "Escritório");
   FReport->RepPrintSection(11);
   double debito = 0, credito = 0;
@@ -350,6 +385,11 @@ void TrptLedgerEntryCheck::ImprimirResumoEscritorio(int64_t codigo_escrit) {
 void TrptLedgerEntryCheck::ImprimirResumoGeral() {
   if (FCdsTotalConta->IsEmpty()) return;
   const TnMapperTotalConta& t = *FMapTotalConta;
+  MostrarTitulos(true);
+  // Pages the final summary runs on to belong to no single company.
+  FReport->SetValues("pEscritorioDesc", "Todos os escritórios");
+  FReport->SetValues("pInscrFedEscrit", "");
+  if (TnpqLabel* cnpj = FReport->LabelByName("lblCNPJ")) cnpj->SetVisible(false);
   FReport->SetValues("pTotalTitulo", "Geral");
   FReport->RepPrintSection(11);
   FCdsTotalConta->SetIndexFieldNames("CodigoContaCtb");

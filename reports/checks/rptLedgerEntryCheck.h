@@ -99,6 +99,7 @@ class TrptLedgerEntryCheck : public TnrwBaseDll {
   void ImprimirTotalResumo(double debito, double credito);
   void DefinirTotais(const std::string& titulo, double debito, double credito);
   void DefinirSaldo(double valor);
+  void MostrarTitulos(bool resumo);
 
   std::unique_ptr<TnClientDataSet> FCdsTotalConta;
   TnClientDataSet* FCdsLctoCtb = nullptr;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/biz/produto.h"
+#include "host/report/labels.h"
 #include "host/report/params.h"
 #include "tests/checks/checks_test_support.h"
 
@@ -405,6 +406,86 @@ TEST_F(ConferenciaCtbTest, CompanySelectionKeepsOnlyThoseCompanies) {
   const ChecksPrint print = Conferir({{"pCodigoEscrit", "2"}});
   EXPECT_EQ(Vars(print.Of(8), "pValorCtb"), (std::vector<std::string>{"40,00"}));
   EXPECT_EQ(print.pages, 1);
+}
+
+// Sums of doubles are rounded to cents before their sign decides: 0.10 plus
+// 0.20 against 0.30 balances.
+TEST_F(ConferenciaCtbTest, BalancedCentsNeverShowANegativeZero) {
+  Lcto(1, 1, Dia(2024, 3, 5), 0.10, 42, 0);
+  Lcto(1, 2, Dia(2024, 3, 5), 0.20, 42, 0);
+  Lcto(1, 3, Dia(2024, 3, 5), 0.30, 0, 21);
+  for (int chave = 1; chave <= 3; ++chave) Pagar(1, chave, 10);
+  const ChecksPrint print = Conferir();
+  EXPECT_EQ(Vars(print.Of(9), "pValorDiferenca"),
+            (std::vector<std::string>{"Diferença: 0,00", "Diferença: 0,00"}));
+  for (const json& total : print.Of(13)) {
+    EXPECT_EQ(Var(total, "R4"), "0,00");
+    EXPECT_EQ(Var(total, "pFechaParentese"), "");
+  }
+}
+
+bool Visivel(const json& secao, const std::string& label) {
+  return secao["labels"].at(label)["visible"].get<bool>();
+}
+
+// Pages that a summary runs on to head their columns as the summary does;
+// pages of entries as the entries do; pages of the final summary name no
+// company.
+TEST_F(ConferenciaCtbTest, PageHeadingsFollowWhatThePageShows) {
+  Empresa(2, "Empresa Dois S.A.", "22.222.222/0001-22");
+  for (int i = 0; i < 40; ++i) {
+    Lcto(1, i + 1, Dia(2024, 3, 1 + i % 28), 10 + i, 100 + i, 200 + i);
+    Pagar(1, i + 1, i + 1);
+  }
+  PagarSimples(2, 1, 1, Dia(2024, 3, 5), 100);
+  const ChecksPrint print = Conferir();
+  std::map<int, int> primeira;  // first body section of each page
+  for (const json& e : print.trace) {
+    if (e["event"] != "section") continue;
+    const int s = e["section"];
+    if (s != 1 && s != 3) primeira.try_emplace(e["page"].get<int>(), s);
+  }
+  bool viu_resumo = false, viu_geral = false;
+  for (const json& cabecalho : print.Of(1)) {
+    const int inicio = primeira.at(cabecalho["page"].get<int>());
+    const bool resumo = inicio == 12 || inicio == 13;
+    viu_resumo = viu_resumo || resumo;
+    EXPECT_EQ(Visivel(cabecalho, "lblCabData"), !resumo) << cabecalho["page"];
+    EXPECT_EQ(Visivel(cabecalho, "lblCabValor"), !resumo) << cabecalho["page"];
+    EXPECT_EQ(Visivel(cabecalho, "lblCabResConta"), resumo) << cabecalho["page"];
+    EXPECT_EQ(Visivel(cabecalho, "lblCabResSaldo"), resumo) << cabecalho["page"];
+    if (Var(cabecalho, "pEscritorioDesc") == "Todos os escritórios") {
+      viu_geral = true;
+      EXPECT_EQ(Var(cabecalho, "pInscrFedEscrit"), "");
+      EXPECT_FALSE(Visivel(cabecalho, "lblCNPJ"));
+    } else {
+      EXPECT_TRUE(Visivel(cabecalho, "lblCNPJ"));
+    }
+  }
+  EXPECT_TRUE(viu_resumo);
+  EXPECT_TRUE(viu_geral);
+  EXPECT_EQ(Var(print.Of(1).back(), "pEscritorioDesc"), "Todos os escritórios");
+}
+
+// The label of the difference turns red when the difference is not zero,
+// and back when it is.
+TEST_F(ConferenciaCtbTest, ADifferenceThatIsNotZeroIsPrintedInRed) {
+  Lcto(1, 1, Dia(2024, 3, 5), 10, 42, 0);
+  Pagar(1, 1, 10);
+  Commit();
+  auto cor_final = [this]() {
+    TnrwReport engine(Layout(std::string(kRelatorio) + ".json"));
+    engine.GetParams()->Param("pDataInicial")->SetValue("01/03/2024");
+    engine.GetParams()->Param("pDataFinal")->SetValue("31/03/2024");
+    engine.BeginPrint({});
+    ChecksPlugin::Get(kRelatorio).Imprimir(static_cast<TObject*>(&engine));
+    engine.EndPrint();
+    return engine.LabelByName("pValorDiferenca")->Font().color;
+  };
+  EXPECT_EQ(cor_final(), 0xC62828u);
+  Exec("update FPRLCTOCTB set CONTACTBCRED = 21");
+  Commit();
+  EXPECT_EQ(cor_final(), 0x000000u);
 }
 
 TEST_F(ConferenciaCtbTest, WorksThroughTheExportAsWell) {
