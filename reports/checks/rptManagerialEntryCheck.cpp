@@ -11,6 +11,7 @@
 #include "host/data/dataset.h"
 #include "host/data/sql.h"
 #include "host/report/engine.h"
+#include "host/report/labels.h"
 #include "host/report/params.h"
 
 namespace vireo {
@@ -277,10 +278,28 @@ void TrptManagerialEntryCheck::FecharLado() {
   FReport->RepPrintSection(12);
 }
 
+// The page header's headings name the entry columns; under the summaries
+// they would mislead, so from the summaries on they are hidden and each new
+// page repeats the summaries' own heading instead.
+void TrptManagerialEntryCheck::TrocarTitulosParaResumos() {
+  for (int i = 0; i < FReport->GetObjectCount(); ++i) {
+    TnpqObject* objeto = FReport->GetObjects(i);
+    if (objeto->Section() == 1 && objeto->Name().rfind("lblCab", 0) == 0) {
+      objeto->SetVisible(false);
+    }
+  }
+}
+
 // The two summaries side by side, row against row until both end.
 void TrptManagerialEntryCheck::ImprimirResumos(TnClientDataSet& contas, TnClientDataSet& centros) {
   if (contas.IsEmpty() && centros.IsEmpty()) return;
+  TrocarTitulosParaResumos();
+  // No heading alone at the foot of a page.
+  if (!FReport->CanPrintSection({13, 14})) FReport->SetCSLIsPageEnd(true);
   FReport->RepPrintSection(13);
+  FReport->OnSectionPrint = [this](TObject*, int section) {
+    if (section == 1) FReport->RepPrintSection(13);
+  };
   TnValor4 soma_contas, soma_centros;
   auto lado = [this](TnClientDataSet& tabela, const char* nome, const char* valor, TnValor4& soma) {
     if (tabela.Eof()) {

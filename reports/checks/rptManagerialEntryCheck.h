@@ -135,6 +135,7 @@ class TrptManagerialEntryCheck : public TnrwBaseDll {
   void AbrirLancamento(TnPosicao& posicao);
   void ImprimirRateio(TnPosicao& posicao, TnClientDataSet& contas, TnClientDataSet& centros);
   void FecharLado();
+  void TrocarTitulosParaResumos();
   void ImprimirResumos(TnClientDataSet& contas, TnClientDataSet& centros);
 
   TnClientDataSet* FCdsEscritorio = nullptr;

@@ -176,6 +176,31 @@ TEST_F(GerencialTest, SummariesOfDifferentLengthsLeaveTheShorterSideEmpty) {
   EXPECT_EQ(Var(totais, "pTotValorCC"), "150,00");
 }
 
+TEST_F(GerencialTest, SummariesOnANewPageCarryTheirOwnHeadingNotTheEntries) {
+  for (int c = 100; c < 160; ++c) {
+    Centro(c, "Centro " + std::to_string(c));
+    LctoPagar(c, 5, 10, 1101, 0);
+    Rateio(1, c, 1, c, 10);
+  }
+  const Print print = Gerencial();
+  ASSERT_GE(print.pages, 3);
+  const int inicio = print.Of(13).at(0)["page"];
+  ASSERT_LT(inicio, print.pages);
+  for (const json& cabecalho : print.Of(1)) {
+    const int pagina = cabecalho["page"];
+    EXPECT_EQ(cabecalho["labels"]["lblCabData"]["visible"], pagina <= inicio) << pagina;
+  }
+  // Each later page opens with the summaries' heading.
+  std::vector<int> primeiras;
+  int pagina = 0;
+  for (const auto& [secao, p] : print.BodiesWithPage()) {
+    if (p != pagina && p > inicio) primeiras.push_back(secao);
+    pagina = p;
+  }
+  EXPECT_EQ(primeiras, std::vector<int>(print.pages - inicio, 13));
+  EXPECT_EQ(print.Of(14).size(), 60u);
+}
+
 TEST_F(GerencialTest, AccountWithoutDescriptionKeepsATrailingBlank) {
   LctoPagar(1, 5, 100, 9999, 0);  // not in the chart
   Rateio(1, 1, 1, 10, 100);
