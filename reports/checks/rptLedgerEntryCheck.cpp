@@ -146,7 +146,7 @@ TrptLedgerEntryCheck::TnChaveDocumento TrptLedgerEntryCheck::ChaveAtual() const 
 // documents; each document's rows are brought together here, documents in
 // the order of their first row and rows in query order, so every document
 // gets one set of totals.
-std::vector<int> TrptLedgerEntryCheck::OrdemDocumentos() const {
+TrptLedgerEntryCheck::TnOrdem TrptLedgerEntryCheck::OrdemDocumentos() const {
   using Chave = std::tuple<int64_t, std::string, int64_t, std::string>;
   std::map<Chave, size_t> documentos;
   std::vector<std::vector<int>> linhas;
@@ -157,10 +157,12 @@ std::vector<int> TrptLedgerEntryCheck::OrdemDocumentos() const {
     if (novo) linhas.emplace_back();
     linhas[it->second].push_back(FCdsLctoCtb->RecNo());
   }
-  std::vector<int> ordem;
-  ordem.reserve(static_cast<size_t>(FCdsLctoCtb->RecordCount()));
+  TnOrdem ordem;
+  ordem.Linhas.reserve(static_cast<size_t>(FCdsLctoCtb->RecordCount()));
+  ordem.Tamanhos.reserve(ordem.Linhas.capacity());
   for (const std::vector<int>& documento : linhas) {
-    ordem.insert(ordem.end(), documento.begin(), documento.end());
+    ordem.Linhas.insert(ordem.Linhas.end(), documento.begin(), documento.end());
+    ordem.Tamanhos.insert(ordem.Tamanhos.end(), documento.size(), documento.size());
   }
   return ordem;
 }
@@ -200,9 +202,10 @@ void TrptLedgerEntryCheck::Percorrer() {
   int64_t escrit_anterior = 0;
   PrepararTotalConta();
 
-  const std::vector<int> ordem = OrdemDocumentos();
-  for (size_t i = 0; i < ordem.size();) {
-    FCdsLctoCtb->SetRecNo(ordem[i]);
+  const TnOrdem ordem = OrdemDocumentos();
+  const std::vector<int>& linhas = ordem.Linhas;
+  for (size_t i = 0; i < linhas.size();) {
+    FCdsLctoCtb->SetRecNo(linhas[i]);
     const int64_t escrit = FLctoCtb->CodigoEscrit->AsInteger();
     if (escrit != escrit_anterior) {
       MostrarTitulos(false);
@@ -211,13 +214,16 @@ void TrptLedgerEntryCheck::Percorrer() {
       FReport->SetValues("pInscrFedEscrit", FLctoCtb->InscFederal->AsString());
     }
     const bool exibir = !(FSohExibirDiferenca && FLctoCtb->Diferenca->AsFloat() == 0);
-    if (exibir) ImprimirLancamento();
+    if (exibir) {
+      if (FEhNovoLcto) ManterDocumentoNaPagina(ordem.Tamanhos[i]);
+      ImprimirLancamento();
+    }
 
     const TnChaveDocumento chave = ChaveAtual();
     escrit_anterior = escrit;
     ++i;
-    const bool fim = i == ordem.size();
-    if (!fim) FCdsLctoCtb->SetRecNo(ordem[i]);
+    const bool fim = i == linhas.size();
+    if (!fim) FCdsLctoCtb->SetRecNo(linhas[i]);
 
     if (exibir && (fim || !(ChaveAtual() == chave))) ImprimirTotalDocumento();
     if (fim || FLctoCtb->CodigoEscrit->AsInteger() != escrit) {
@@ -227,6 +233,15 @@ void TrptLedgerEntryCheck::Percorrer() {
     }
   }
   ImprimirResumoGeral();
+}
+
+// A document whose lines and totals no longer fit starts on a new page, so
+// its heading line stays with its entries (one longer than a page still
+// splits).
+void TrptLedgerEntryCheck::ManterDocumentoNaPagina(size_t linhas) {
+  std::vector<int> secoes(linhas, 8);
+  secoes.insert(secoes.end(), {9, 10});
+  if (!FReport->CanPrintSection(secoes)) FReport->SetCSLIsPageEnd(true);
 }
 
 void TrptLedgerEntryCheck::ImprimirLancamento() {
@@ -369,6 +384,7 @@ void TrptLedgerEntryCheck::ImprimirResumoEscritorio(int64_t codigo_escrit) {
   FCdsTotalConta->SetRange({Variant(codigo_escrit)}, {Variant(codigo_escrit)});
   if (FCdsTotalConta->IsEmpty()) return;
   const TnMapperTotalConta& t = *FMapTotalConta;
+  if (!FReport->CanPrintSection({11, 12, 12})) FReport->SetCSLIsPageEnd(true);
   MostrarTitulos(true);
   FReport->SetValues("pTotalTitulo", "Escritório");
   FReport->RepPrintSection(11);
@@ -385,6 +401,7 @@ void TrptLedgerEntryCheck::ImprimirResumoEscritorio(int64_t codigo_escrit) {
 void TrptLedgerEntryCheck::ImprimirResumoGeral() {
   if (FCdsTotalConta->IsEmpty()) return;
   const TnMapperTotalConta& t = *FMapTotalConta;
+  if (!FReport->CanPrintSection({11, 12, 12})) FReport->SetCSLIsPageEnd(true);
   MostrarTitulos(true);
   // Pages the final summary runs on to belong to no single company.
   FReport->SetValues("pEscritorioDesc", "Todos os escritórios");

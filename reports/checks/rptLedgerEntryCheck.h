@@ -84,7 +84,13 @@ class TrptLedgerEntryCheck : public TnrwBaseDll {
 
   void LerParametros();
   void ConsultarLancamentos();
-  std::vector<int> OrdemDocumentos() const;
+  // Rows in walk order, and for each the number of rows of its document.
+  struct TnOrdem {
+    std::vector<int> Linhas;
+    std::vector<size_t> Tamanhos;
+  };
+  TnOrdem OrdemDocumentos() const;
+  void ManterDocumentoNaPagina(size_t linhas);
   TnChaveDocumento ChaveAtual() const;
   void Percorrer();
   void PrepararTotalConta();

@@ -467,6 +467,28 @@ TEST_F(ConferenciaCtbTest, PageHeadingsFollowWhatThePageShows) {
   EXPECT_EQ(Var(print.Of(1).back(), "pEscritorioDesc"), "Todos os escritórios");
 }
 
+// A document starts on a new page rather than leave its heading line on one
+// page and its other entries on the next.
+TEST_F(ConferenciaCtbTest, DocumentsAreNotSplitAcrossPages) {
+  for (int d = 0; d < 40; ++d) {
+    Lcto(1, 3 * d + 1, Dia(2024, 3, 1 + d % 28), 10, 42, 0);
+    Lcto(1, 3 * d + 2, Dia(2024, 3, 1 + d % 28), 5, 42, 0);
+    Lcto(1, 3 * d + 3, Dia(2024, 3, 1 + d % 28), 15, 0, 21);
+    for (int e = 1; e <= 3; ++e) Pagar(1, 3 * d + e, d + 1);
+  }
+  const ChecksPrint print = Conferir();
+  ASSERT_GT(print.pages, 2);
+  int pagina_do_documento = 0;
+  for (const json& e : print.trace) {
+    if (e["event"] != "section") continue;
+    const int s = e["section"];
+    if (s == 8 && !Var(e, "pDataLcto").empty()) pagina_do_documento = e["page"];
+    if (s == 8 || (s == 9 && Var(e, "pTotalTitulo").empty())) {
+      EXPECT_EQ(e["page"].get<int>(), pagina_do_documento) << Var(e, "pDocumento");
+    }
+  }
+}
+
 // The label of the difference turns red when the difference is not zero,
 // and back when it is.
 TEST_F(ConferenciaCtbTest, ADifferenceThatIsNotZeroIsPrintedInRed) {
