@@ -149,3 +149,22 @@ TEST_F(CliTest, ParamsShowsThePanel) {
 
 }  // namespace
 }  // namespace vireo
+
+namespace vireo {
+namespace {
+
+// Selections go through the parameter panel before any query is built; an
+// injection attempt stops the print with a parameter error.
+TEST_F(CliTest, InjectionAttemptsInTheLedgerSelectionsStopBeforeAnyQuery) {
+  for (const std::string& p :
+       {"pCodigoEscrit=1) or (1=1", "pConta=1;DROP TABLE FPRCAIXA", "pOrigemDados=0' or '1'='1"}) {
+    Outcome r = Vireo("print rptLedger --db " + dir_ + "/t.fdb -p \"" + p + "\" -o " + dir_ +
+                      "/r.pdf --trace " + dir_ + "/r.trace");
+    EXPECT_EQ(r.status, 3) << p << "\n" << r.output;
+    EXPECT_NE(r.output.find(p.substr(0, p.find('='))), std::string::npos) << r.output;
+    EXPECT_TRUE(NoOutputs()) << p;
+  }
+}
+
+}  // namespace
+}  // namespace vireo
