@@ -11,8 +11,14 @@ void RegisterKorvanFin5() {
 
 namespace {
 
-// Runs when the library is loaded.
-const bool kRegistered = (RegisterKorvanFin5(), true);
+// Registers the library's data modules when it is loaded and removes them
+// when it is unloaded: the registry lives in the engine library, which
+// outlives this one, and must never keep factories whose code is gone.
+struct Registration {
+  Registration() { RegisterKorvanFin5(); }
+  ~Registration() { DesregistrarDM("TnFprDPGerarSaldoContaIndividual"); }
+};
+const Registration kRegistration;
 
 }  // namespace
 

@@ -168,3 +168,19 @@ TEST_F(CliTest, InjectionAttemptsInTheLedgerSelectionsStopBeforeAnyQuery) {
 
 }  // namespace
 }  // namespace vireo
+
+namespace vireo {
+namespace {
+
+// Listing loads and unloads every plug-in in turn, some sharing the business
+// library; nothing may be left behind that points into unloaded code.
+TEST_F(CliTest, ListLoadsAndUnloadsEveryReport) {
+  Outcome r = Vireo("list");
+  EXPECT_EQ(r.status, 0) << r.output;
+  EXPECT_NE(r.output.find("rptLedger "), std::string::npos) << r.output;
+  EXPECT_NE(r.output.find("[versao: 1.0.0.0]"), std::string::npos) << r.output;
+  EXPECT_NE(r.output.find("rptLedger.movcaixa.json"), std::string::npos) << r.output;
+}
+
+}  // namespace
+}  // namespace vireo
