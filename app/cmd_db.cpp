@@ -25,9 +25,9 @@ struct DbOptions {
 // Fresh index statistics, so the optimizer sees the demo's real volumes
 // instead of the empty tables the indexes were created on.
 void RefreshStatistics(TnConnection& con) {
-  std::unique_ptr<TnClientDataSet> indexes(con.Query(
-      "select trim(RDB$INDEX_NAME) as NOME from RDB$INDICES "
-      "where coalesce(RDB$SYSTEM_FLAG, 0) = 0"));
+  std::unique_ptr<TnClientDataSet> indexes(
+      con.Query("select trim(RDB$INDEX_NAME) as NOME from RDB$INDICES "
+                "where coalesce(RDB$SYSTEM_FLAG, 0) = 0"));
   auto w = con.StartWrite();
   for (indexes->First(); !indexes->Eof(); indexes->Next())
     w->Execute("SET STATISTICS INDEX " + indexes->FieldByName("NOME")->AsString());

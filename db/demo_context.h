@@ -70,21 +70,21 @@ struct DemoIds {
   std::vector<int> customers;  // CODIGOPESSOAFIN
   std::vector<int> suppliers;
   std::vector<int> interested;
-  std::vector<int> users;                           // CODIGOUSUARIO
-  std::vector<int> agencies;                        // CODIGOAGENCIABANC
-  std::map<int, std::string> agency_banks;          // short bank name by agency
-  std::vector<int> revenue_accounts;                // analytic FPRCONTA of group 3
-  std::vector<int> expense_accounts;                // analytic FPRCONTA of group 4
-  std::vector<int> cost_centres;                    // analytic FPRCENTROCUSTO
-  std::vector<int> histories;                       // CODIGOHISTCTB
-  std::vector<int> currencies;                      // CODIGOMOEDA
-  std::map<int, std::vector<int>> ledger_accounts;  // PLANOESPEC by company
-  std::vector<DemoSettlement> settlements;          // FPRACERTO, in the order written
+  std::vector<int> users;                              // CODIGOUSUARIO
+  std::vector<int> agencies;                           // CODIGOAGENCIABANC
+  std::map<int, std::string> agency_banks;             // short bank name by agency
+  std::vector<int> revenue_accounts;                   // analytic FPRCONTA of group 3
+  std::vector<int> expense_accounts;                   // analytic FPRCONTA of group 4
+  std::vector<int> cost_centres;                       // analytic FPRCENTROCUSTO
+  std::vector<int> histories;                          // CODIGOHISTCTB
+  std::vector<int> currencies;                         // CODIGOMOEDA
+  std::map<int, std::vector<int>> ledger_accounts;     // PLANOESPEC by company
+  std::vector<DemoSettlement> settlements;             // FPRACERTO, in the order written
   std::vector<DemoAccountingFault> accounting_faults;  // planted in FPRLCTOCTB/FPRLCTOGER
-  int cash_entries = 0;                             // FPRCAIXA rows
-  int accounts = 0;                                 // FPRCONTA rows
-  int centres = 0;                                  // FPRCENTROCUSTO rows
-  int persons = 0;                                  // PESSOAFINANCEIRO rows
+  int cash_entries = 0;                                // FPRCAIXA rows
+  int accounts = 0;                                    // FPRCONTA rows
+  int centres = 0;                                     // FPRCENTROCUSTO rows
+  int persons = 0;                                     // PESSOAFINANCEIRO rows
 };
 
 class DemoContext {

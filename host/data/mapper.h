@@ -58,8 +58,8 @@ class VIREO_API TnFieldMapper {
 #define VIREO_FOR_EACH_AGAIN() VIREO_FOR_EACH_HELPER
 
 #define VIREO_MAPPER_SLOT(member) binder.Bind(#member, member);
-#define VIREO_MAPPER(Class, ...)                              \
-  static const char* MapperName() { return #Class; }          \
-  void MapperBind(::vireo::TnMapperBinder& binder) {          \
-    VIREO_FOR_EACH(VIREO_MAPPER_SLOT, __VA_ARGS__)            \
+#define VIREO_MAPPER(Class, ...)                     \
+  static const char* MapperName() { return #Class; } \
+  void MapperBind(::vireo::TnMapperBinder& binder) { \
+    VIREO_FOR_EACH(VIREO_MAPPER_SLOT, __VA_ARGS__)   \
   }

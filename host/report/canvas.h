@@ -34,7 +34,7 @@ struct VIREO_API TnFont {
 enum class TnAlign : uint8_t { Left, Center, Right };
 
 struct VIREO_API TnPageSetup {
-  double width = 794;   // A4 portrait at 96 dpi
+  double width = 794;  // A4 portrait at 96 dpi
   double height = 1123;
   double margin_left = 38, margin_top = 38, margin_right = 38, margin_bottom = 38;
 };

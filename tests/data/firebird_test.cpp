@@ -40,8 +40,8 @@ class FirebirdTest : public ::testing::Test {
                   true});
     ins->Execute({2, Variant(), Variant(), Variant(), Variant(), Variant(), Variant(), Variant(),
                   Variant(), Variant(), Variant(), Variant(), Variant()});
-    ins->Execute({3, -1, -2, -0.01, -1.2345, -3.75, "três", "Z", Variant(), Variant(),
-                  "", Variant(), false});
+    ins->Execute({3, -1, -2, -0.01, -1.2345, -3.75, "três", "Z", Variant(), Variant(), "",
+                  Variant(), false});
     w->Commit();
     SetCurrentConnection(con_);
   }

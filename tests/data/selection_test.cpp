@@ -1,11 +1,12 @@
 // Selections, markers and literals: the pieces that turn user input into SQL
 // text.  A fault here is either a wrong filter or an injection, so the cases
 // lean on hostile input.
+#include "host/data/selection.h"
+
 #include <gtest/gtest.h>
 
 #include "host/core/datetime.h"
 #include "host/core/exception.h"
-#include "host/data/selection.h"
 #include "host/data/sql.h"
 
 namespace vireo {
@@ -23,8 +24,8 @@ TEST(Selection, ParsesListsRangesAndBlanks) {
 }
 
 TEST(Selection, RefusesAnythingButNumbersAndRanges) {
-  for (const char* bad : {"1) or (1=1", "1;DROP TABLE X", "1'", "'1'", "abc", "9..5", "1..",
-                          "..3", "1.5", "-1", "1,2", "1 2", "99999999999999999999999"}) {
+  for (const char* bad : {"1) or (1=1", "1;DROP TABLE X", "1'", "'1'", "abc", "9..5", "1..", "..3",
+                          "1.5", "-1", "1,2", "1 2", "99999999999999999999999"}) {
     try {
       ParseSelection(bad, "pCodigoEscrit");
       ADD_FAILURE() << "accepted " << bad;
