@@ -4,58 +4,20 @@
 // trace.
 #pragma once
 
-#include <dlfcn.h>
-#include <gtest/gtest.h>
-#include <stdlib.h>
-
-#include <filesystem>
-#include <fstream>
 #include <map>
-#include <memory>
-#include <nlohmann/json.hpp>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "db/schema.h"
-#include "host/core/datetime.h"
-#include "host/data/connection.h"
-#include "host/report/base_dll.h"
-#include "host/report/engine.h"
-#include "host/report/layout.h"
+#include "tests/support/report_harness.h"
 
 namespace vireo::test {
 
-using nlohmann::json;
+inline std::string PluginDir() { return PluginDirFrom("VIREO_LEDGER_PLUGIN_DIR"); }
 
-inline std::string PluginDir() {
-  const char* env = std::getenv("VIREO_LEDGER_PLUGIN_DIR");
-  return env != nullptr ? env : VIREO_PLUGIN_DIR;
-}
-
-// The library stays loaded for the whole test run, as in the host.
-class LedgerPlugin {
- public:
-  static const LedgerPlugin& Get() {
-    static const LedgerPlugin plugin;
-    return plugin;
-  }
-  TnrwBaseDllClass* ClassDll() const { return class_dll_(); }
-  void Imprimir(void* engine) const { imprimir_(engine); }
-
- private:
-  LedgerPlugin() {
-    const std::string path = PluginDir() + "/librptLedger.so";
-    void* lib = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (lib == nullptr) throw std::runtime_error(std::string("dlopen: ") + dlerror());
-    class_dll_ = reinterpret_cast<TnrwBaseDllClass* (*)()>(dlsym(lib, "ClassDll"));
-    imprimir_ = reinterpret_cast<void (*)(void*)>(dlsym(lib, "Imprimir"));
-    if (class_dll_ == nullptr || imprimir_ == nullptr) {
-      throw std::runtime_error(path + " does not export ClassDll and Imprimir");
-    }
-  }
-  TnrwBaseDllClass* (*class_dll_)() = nullptr;
-  void (*imprimir_)(void*) = nullptr;
+// The rptLedger library, loaded once for the whole test run.
+struct LedgerPlugin {
+  static const ReportPlugin& Get() { return ReportPlugin::Get(PluginDir(), "rptLedger"); }
 };
 
 // The word repeated, one blank between, cut to `tamanho` characters.
@@ -66,75 +28,13 @@ inline std::string Repetir(const std::string& palavra, size_t tamanho) {
   return texto;
 }
 
-inline Variant Dia(int year, int month, int day) {
-  return Variant::FromDateTime(EncodeDate(year, month, day));
-}
-
-// What one print left behind.
-struct LedgerPrint {
-  std::vector<json> trace;
-  std::vector<TnMessage> messages;
-  int pages = 0;
-
-  // Section events of that number, in print order.
-  std::vector<json> Of(int section) const {
-    std::vector<json> out;
-    for (const json& e : trace) {
-      if (e["event"] == "section" && e["section"] == section) out.push_back(e);
-    }
-    return out;
-  }
-  // Body sections in print order (page header and footer left out).
-  std::vector<int> Bodies() const {
-    std::vector<int> out;
-    for (const json& e : trace) {
-      if (e["event"] != "section") continue;
-      const int s = e["section"];
-      if (s != 1 && s != 3) out.push_back(s);
-    }
-    return out;
-  }
-  // Sections of one page in print order, page header and footer included.
-  std::vector<int> OnPage(int page) const {
-    std::vector<int> out;
-    for (const json& e : trace) {
-      if (e["event"] == "section" && e["page"] == page) out.push_back(e["section"]);
-    }
-    return out;
-  }
-};
-
-inline std::string Var(const json& section_event, const std::string& name) {
-  const json& vars = section_event["vars"];
-  return vars.contains(name) ? vars[name].get<std::string>() : std::string("<ausente>");
-}
+using LedgerPrint = TracePrint;
 
 // A database of its own per test, current for the host's data functions.
-class LedgerDbTest : public ::testing::Test {
+class LedgerDbTest : public ReportDbTest {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/vireo-ledger-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-    db_ = CreateDatabaseFromTemplate((dir_ / "ledger.fdb").string());
-    SetCurrentConnection(db_.get());
-  }
-  void TearDown() override {
-    SetCurrentConnection(nullptr);
-    write_.reset();
-    db_.reset();
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
-  }
-
-  void Exec(const std::string& sql, const std::vector<Variant>& params = {}) {
-    if (!write_) write_ = db_->StartWrite();
-    write_->Execute(sql, params);
-  }
-  void Commit() {
-    if (write_) write_->Commit();
-    write_.reset();
-  }
+  void SetUp() override { OpenDatabase("ledger", "ledger.fdb"); }
+  void TearDown() override { CloseDatabase(); }
 
   // FPRCFGCONTA with the natures of groups 1..; 0 leaves a nature null.
   void Configuracao(const std::vector<int>& naturezas) {
@@ -213,24 +113,10 @@ class LedgerDbTest : public ::testing::Test {
                        bool pela_exportacao = false) {
     Commit();
     TnrwReport engine(std::move(layout));
-    engine.GetParams()->Param("pDataInicial")->SetValue("01/03/2024");
-    engine.GetParams()->Param("pDataFinal")->SetValue("31/03/2024");
-    for (const auto& [name, value] : params) engine.GetParams()->Param(name)->SetValue(value);
-    const std::string trace = (dir_ / "trace.jsonl").string();
-    engine.BeginPrint({.trace = trace});
-    if (pela_exportacao) {
-      LedgerPlugin::Get().Imprimir(static_cast<TObject*>(&engine));
-    } else {
-      std::unique_ptr<TnrwBaseDll> report = LedgerPlugin::Get().ClassDll()->Instanciar(&engine);
-      report->ImprimirInterno();
-    }
-    engine.EndPrint();
-    LedgerPrint print;
-    std::ifstream in(trace);
-    for (std::string line; std::getline(in, line);) print.trace.push_back(json::parse(line));
-    print.messages = engine.Messages().Items();
-    print.pages = engine.PageCount();
-    return print;
+    SetMarch2024(engine);
+    SetParams(engine, params);
+    return PrintAndRead(engine, LedgerPlugin::Get(),
+                        pela_exportacao ? RunVia::kExport : RunVia::kClass, TracePath());
   }
   LedgerPrint Razao(const std::map<std::string, std::string>& params = {}) {
     return Imprimir("rptLedger.json", params);
@@ -238,10 +124,6 @@ class LedgerDbTest : public ::testing::Test {
   LedgerPrint MovCaixa(const std::map<std::string, std::string>& params = {}) {
     return Imprimir("rptLedger.movcaixa.json", params);
   }
-
-  std::filesystem::path dir_;
-  std::unique_ptr<TnConnection> db_;
-  std::unique_ptr<TnWriteTransaction> write_;
 };
 
 }  // namespace vireo::test
