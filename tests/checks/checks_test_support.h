@@ -4,107 +4,25 @@
 // documents they belong to), and a print read back from its trace.
 #pragma once
 
-#include <dlfcn.h>
-#include <gtest/gtest.h>
-#include <stdlib.h>
-
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <memory>
-#include <nlohmann/json.hpp>
-#include <stdexcept>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "db/schema.h"
-#include "host/core/datetime.h"
-#include "host/data/connection.h"
-#include "host/report/base_dll.h"
-#include "host/report/engine.h"
-#include "host/report/layout.h"
-#include "host/report/panel.h"
+#include "tests/support/report_harness.h"
 
 namespace vireo::test {
 
-using nlohmann::json;
+inline std::string ChecksPluginDir() { return PluginDirFrom("VIREO_CHECKS_PLUGIN_DIR"); }
 
-inline std::string ChecksPluginDir() {
-  const char* env = std::getenv("VIREO_CHECKS_PLUGIN_DIR");
-  return env != nullptr ? env : VIREO_PLUGIN_DIR;
-}
-
-// A plug-in, loaded once per name and kept for the whole run, as in the host.
-class ChecksPlugin {
- public:
-  static const ChecksPlugin& Get(const std::string& name) {
-    static std::map<std::string, std::unique_ptr<ChecksPlugin>> loaded;
-    std::unique_ptr<ChecksPlugin>& plugin = loaded[name];
-    if (!plugin) plugin.reset(new ChecksPlugin(name));
-    return *plugin;
-  }
-  TnrwBaseDllClass* ClassDll() const { return class_dll_(); }
-  void Imprimir(void* engine) const { imprimir_(engine); }
-
- private:
-  explicit ChecksPlugin(const std::string& name) {
-    const std::string path = ChecksPluginDir() + "/lib" + name + ".so";
-    void* lib = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (lib == nullptr) throw std::runtime_error(std::string("dlopen: ") + dlerror());
-    class_dll_ = reinterpret_cast<TnrwBaseDllClass* (*)()>(dlsym(lib, "ClassDll"));
-    imprimir_ = reinterpret_cast<void (*)(void*)>(dlsym(lib, "Imprimir"));
-    if (class_dll_ == nullptr || imprimir_ == nullptr) {
-      throw std::runtime_error(path + " does not export ClassDll and Imprimir");
-    }
-  }
-  TnrwBaseDllClass* (*class_dll_)() = nullptr;
-  void (*imprimir_)(void*) = nullptr;
-};
-
-inline Variant Dia(int year, int month, int day) {
-  return Variant::FromDateTime(EncodeDate(year, month, day));
-}
-
-// What one print left behind.
-struct ChecksPrint {
-  std::vector<json> trace;
-  int pages = 0;
-
-  // Section events of that number, in print order.
-  std::vector<json> Of(int section) const {
-    std::vector<json> out;
-    for (const json& e : trace) {
-      if (e["event"] == "section" && e["section"] == section) out.push_back(e);
-    }
-    return out;
-  }
-  // Body sections in print order (page header and footer left out).
-  std::vector<int> Bodies() const {
-    std::vector<int> out;
-    for (const json& e : trace) {
-      if (e["event"] != "section") continue;
-      const int s = e["section"];
-      if (s != 1 && s != 3) out.push_back(s);
-    }
-    return out;
-  }
-  // Body sections of one page.
-  std::vector<int> BodiesOnPage(int page) const {
-    std::vector<int> out;
-    for (const json& e : trace) {
-      if (e["event"] != "section" || e["page"] != page) continue;
-      const int s = e["section"];
-      if (s != 1 && s != 3) out.push_back(s);
-    }
-    return out;
+// A check plug-in, loaded once per name and kept for the whole run.
+struct ChecksPlugin {
+  static const ReportPlugin& Get(const std::string& name) {
+    return ReportPlugin::Get(ChecksPluginDir(), name);
   }
 };
 
-inline std::string Var(const json& section_event, const std::string& name) {
-  const json& vars = section_event["vars"];
-  return vars.contains(name) ? vars[name].get<std::string>() : std::string("<ausente>");
-}
+using ChecksPrint = TracePrint;
 
 inline TnLayout ChecksLayout(const std::string& file) {
   return LoadLayout(ChecksPluginDir() + "/" + file);
@@ -118,53 +36,17 @@ inline ChecksPrint ImprimirCheck(const std::string& report,
                                  const std::map<std::string, std::string>& params,
                                  const std::filesystem::path& trace, bool pela_exportacao = false) {
   TnrwReport engine(ChecksLayout(report + ".json"));
-  engine.GetParams()->Param("pDataInicial")->SetValue("01/03/2024");
-  engine.GetParams()->Param("pDataFinal")->SetValue("31/03/2024");
-  for (const auto& [name, value] : params) engine.GetParams()->Param(name)->SetValue(value);
-  engine.BeginPrint({.trace = trace.string()});
-  if (pela_exportacao) {
-    ChecksPlugin::Get(report).Imprimir(static_cast<TObject*>(&engine));
-  } else {
-    std::unique_ptr<TnrwBaseDll> instance =
-        ChecksPlugin::Get(report).ClassDll()->Instanciar(&engine);
-    instance->AntesConfigurar(engine.Panel());
-    instance->DepoisConfigurar();
-    instance->ImprimirInterno();
-  }
-  engine.EndPrint();
-  ChecksPrint print;
-  std::ifstream in(trace);
-  for (std::string line; std::getline(in, line);) print.trace.push_back(json::parse(line));
-  print.pages = engine.PageCount();
-  return print;
+  SetMarch2024(engine);
+  SetParams(engine, params);
+  return PrintAndRead(engine, ChecksPlugin::Get(report),
+                      pela_exportacao ? RunVia::kExport : RunVia::kConfiguredClass, trace.string());
 }
 
 // A database of its own per test, current for the host's data functions.
-class ChecksDbTest : public ::testing::Test {
+class ChecksDbTest : public ReportDbTest {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/vireo-checks-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-    db_ = CreateDatabaseFromTemplate((dir_ / "checks.fdb").string());
-    SetCurrentConnection(db_.get());
-  }
-  void TearDown() override {
-    SetCurrentConnection(nullptr);
-    write_.reset();
-    db_.reset();
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
-  }
-
-  void Exec(const std::string& sql, const std::vector<Variant>& params = {}) {
-    if (!write_) write_ = db_->StartWrite();
-    write_->Execute(sql, params);
-  }
-  void Commit() {
-    if (write_) write_->Commit();
-    write_.reset();
-  }
+  void SetUp() override { OpenDatabase("checks", "checks.fdb"); }
+  void TearDown() override { CloseDatabase(); }
 
   void Empresa(int code, const std::string& nome, const std::string& cnpj) {
     Exec("insert into ESCRITORIO (CODIGOESCRIT) values (?)", {code});
@@ -257,10 +139,6 @@ class ChecksDbTest : public ::testing::Test {
     Commit();
     return ImprimirCheck(report, params, dir_ / "trace.jsonl", pela_exportacao);
   }
-
-  std::filesystem::path dir_;
-  std::unique_ptr<TnConnection> db_;
-  std::unique_ptr<TnWriteTransaction> write_;
 };
 
 }  // namespace vireo::test

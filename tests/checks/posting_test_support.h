@@ -5,136 +5,38 @@
 // back from the trace.
 #pragma once
 
-#include <dlfcn.h>
-#include <gtest/gtest.h>
-#include <stdlib.h>
-
-#include <filesystem>
-#include <fstream>
 #include <map>
-#include <memory>
-#include <nlohmann/json.hpp>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "db/schema.h"
 #include "host/biz/produto.h"
-#include "host/core/datetime.h"
-#include "host/data/connection.h"
-#include "host/report/base_dll.h"
-#include "host/report/engine.h"
-#include "host/report/layout.h"
-#include "host/report/panel.h"
+#include "tests/support/report_harness.h"
 
 namespace vireo::test::posting {
 
-using nlohmann::json;
-
-inline std::string PluginDir() {
-  const char* env = std::getenv("VIREO_CHECKS_PLUGIN_DIR");
-  return env != nullptr ? env : VIREO_PLUGIN_DIR;
-}
+inline std::string PluginDir() { return PluginDirFrom("VIREO_CHECKS_PLUGIN_DIR"); }
 
 // A plug-in library, loaded once for the whole run as in the host.
-class Plugin {
- public:
-  static const Plugin& Get(const std::string& deliverable) {
-    static std::map<std::string, std::unique_ptr<Plugin>> loaded;
-    std::unique_ptr<Plugin>& p = loaded[deliverable];
-    if (!p) p.reset(new Plugin(deliverable));
-    return *p;
-  }
-  TnrwBaseDllClass* ClassDll() const { return class_dll_(); }
-  void Imprimir(void* engine) const { imprimir_(engine); }
-
- private:
-  explicit Plugin(const std::string& deliverable) {
-    const std::string path = PluginDir() + "/lib" + deliverable + ".so";
-    void* lib = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (lib == nullptr) throw std::runtime_error(std::string("dlopen: ") + dlerror());
-    class_dll_ = reinterpret_cast<TnrwBaseDllClass* (*)()>(dlsym(lib, "ClassDll"));
-    imprimir_ = reinterpret_cast<void (*)(void*)>(dlsym(lib, "Imprimir"));
-    if (class_dll_ == nullptr || imprimir_ == nullptr) {
-      throw std::runtime_error(path + " does not export ClassDll and Imprimir");
-    }
-  }
-  TnrwBaseDllClass* (*class_dll_)() = nullptr;
-  void (*imprimir_)(void*) = nullptr;
-};
-
-inline Variant Dia(int year, int month, int day) {
-  return Variant::FromDateTime(EncodeDate(year, month, day));
-}
-
-// What one print left behind.
-struct Print {
-  std::vector<json> trace;
-  int pages = 0;
-
-  std::vector<json> Of(int section) const {
-    std::vector<json> out;
-    for (const json& e : trace) {
-      if (e["event"] == "section" && e["section"] == section) out.push_back(e);
-    }
-    return out;
-  }
-  // Body sections in print order (page header and footer left out).
-  std::vector<int> Bodies() const {
-    std::vector<int> out;
-    for (const json& e : trace) {
-      if (e["event"] != "section") continue;
-      const int s = e["section"];
-      if (s != 1 && s != 3) out.push_back(s);
-    }
-    return out;
-  }
-  // Body sections with the page they landed on.
-  std::vector<std::pair<int, int>> BodiesWithPage() const {
-    std::vector<std::pair<int, int>> out;
-    for (const json& e : trace) {
-      if (e["event"] != "section") continue;
-      const int s = e["section"];
-      if (s != 1 && s != 3) out.emplace_back(s, e["page"].get<int>());
-    }
-    return out;
+struct Plugin {
+  static const ReportPlugin& Get(const std::string& deliverable) {
+    return ReportPlugin::Get(PluginDir(), deliverable);
   }
 };
 
-inline std::string Var(const json& section_event, const std::string& name) {
-  const json& vars = section_event["vars"];
-  return vars.contains(name) ? vars[name].get<std::string>() : std::string("<ausente>");
-}
+using Print = TracePrint;
 
 // A database of its own per test, current for the host's data functions.
 // The product kind is put back to 0 after each test.
-class PostingDbTest : public ::testing::Test {
+class PostingDbTest : public ReportDbTest {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/vireo-checks-b-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-    db_ = CreateDatabaseFromTemplate((dir_ / "checks.fdb").string());
-    SetCurrentConnection(db_.get());
+    ASSERT_NO_FATAL_FAILURE(OpenDatabase("checks-b", "checks.fdb"));
     DefinirProduto(0);
   }
   void TearDown() override {
     DefinirProduto(0);
-    SetCurrentConnection(nullptr);
-    write_.reset();
-    db_.reset();
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
-  }
-
-  void Exec(const std::string& sql, const std::vector<Variant>& params = {}) {
-    if (!write_) write_ = db_->StartWrite();
-    write_->Execute(sql, params);
-  }
-  void Commit() {
-    if (write_) write_->Commit();
-    write_.reset();
+    CloseDatabase();
   }
 
   // --- base data ----------------------------------------------------------
@@ -276,29 +178,10 @@ class PostingDbTest : public ::testing::Test {
                  const std::map<std::string, std::string>& params, bool pela_exportacao = false) {
     Commit();
     TnrwReport engine(std::move(layout));
-    for (const auto& [name, value] : params) engine.GetParams()->Param(name)->SetValue(value);
-    const std::string trace = (dir_ / "trace.jsonl").string();
-    engine.BeginPrint({.trace = trace});
-    if (pela_exportacao) {
-      Plugin::Get(deliverable).Imprimir(static_cast<TObject*>(&engine));
-    } else {
-      std::unique_ptr<TnrwBaseDll> report =
-          Plugin::Get(deliverable).ClassDll()->Instanciar(&engine);
-      report->AntesConfigurar(engine.Panel());
-      report->DepoisConfigurar();
-      report->ImprimirInterno();
-    }
-    engine.EndPrint();
-    Print print;
-    std::ifstream in(trace);
-    for (std::string line; std::getline(in, line);) print.trace.push_back(json::parse(line));
-    print.pages = engine.PageCount();
-    return print;
+    SetParams(engine, params);
+    return PrintAndRead(engine, Plugin::Get(deliverable),
+                        pela_exportacao ? RunVia::kExport : RunVia::kConfiguredClass, TracePath());
   }
-
-  std::filesystem::path dir_;
-  std::unique_ptr<TnConnection> db_;
-  std::unique_ptr<TnWriteTransaction> write_;
 };
 
 }  // namespace vireo::test::posting
