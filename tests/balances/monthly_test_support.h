@@ -3,86 +3,32 @@
 // hand for each test, and prints read back from the trace.
 #pragma once
 
-#include <dlfcn.h>
-#include <gtest/gtest.h>
-#include <stdlib.h>
-
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
-#include <nlohmann/json.hpp>
 #include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "db/schema.h"
-#include "host/core/datetime.h"
-#include "host/core/variant.h"
-#include "host/data/connection.h"
-#include "host/report/base_dll.h"
-#include "host/report/engine.h"
-#include "host/report/layout.h"
-#include "host/report/panel.h"
+#include "tests/support/report_harness.h"
 
 // Kept apart from the other balance tests' helpers, which share the program.
 namespace vireo::test::monthly {
 
-using nlohmann::json;
-
-inline std::string MonthlyPluginDir() {
-  const char* env = std::getenv("VIREO_BALANCES_PLUGIN_DIR");
-  return env != nullptr ? env : VIREO_PLUGIN_DIR;
-}
+inline std::string MonthlyPluginDir() { return PluginDirFrom("VIREO_BALANCES_PLUGIN_DIR"); }
 
 // The library stays loaded for the whole test run, as in the host.
-class MonthlyPlugin {
- public:
-  static const MonthlyPlugin& Get() {
-    static const MonthlyPlugin plugin;
-    return plugin;
+struct MonthlyPlugin {
+  static const ReportPlugin& Get() {
+    return ReportPlugin::Get(MonthlyPluginDir(), "rptMonthlyTracking", false);
   }
-  TnrwBaseDllClass* ClassDll() const { return class_dll_(); }
-  static std::string Path() { return MonthlyPluginDir() + "/librptMonthlyTracking.so"; }
-
- private:
-  MonthlyPlugin() {
-    void* lib = dlopen(Path().c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (lib == nullptr) throw std::runtime_error(std::string("dlopen: ") + dlerror());
-    class_dll_ = reinterpret_cast<TnrwBaseDllClass* (*)()>(dlsym(lib, "ClassDll"));
-    if (class_dll_ == nullptr) throw std::runtime_error(Path() + " does not export ClassDll");
+  static std::string Path() {
+    return ReportPlugin::PathOf(MonthlyPluginDir(), "rptMonthlyTracking");
   }
-  TnrwBaseDllClass* (*class_dll_)() = nullptr;
 };
 
-inline Variant Dia(int year, int month, int day) {
-  return Variant::FromDateTime(EncodeDate(year, month, day));
-}
-
 // What one print left behind.
-struct MonthlyPrint {
-  std::vector<json> trace;
-  std::vector<TnMessage> messages;
-  int pages = 0;
-
-  std::vector<json> Of(int section) const {
-    std::vector<json> out;
-    for (const json& e : trace) {
-      if (e["event"] == "section" && e["section"] == section) out.push_back(e);
-    }
-    return out;
-  }
-  // Body sections in print order (page header and footer left out).
-  std::vector<int> Bodies() const {
-    std::vector<int> out;
-    for (const json& e : trace) {
-      if (e["event"] != "section") continue;
-      const int s = e["section"];
-      if (s != 1 && s != 3) out.push_back(s);
-    }
-    return out;
-  }
+struct MonthlyPrint : TracePrint {
   // Account lines, by the code they show (continuation rows show none).
   std::vector<std::string> Contas() const {
     std::vector<std::string> out;
@@ -98,41 +44,15 @@ struct MonthlyPrint {
   }
 };
 
-inline std::string Var(const json& section_event, const std::string& name) {
-  const json& vars = section_event["vars"];
-  return vars.contains(name) ? vars[name].get<std::string>() : std::string("<ausente>");
-}
-
 inline const json& Label(const json& section_event, const std::string& name) {
-  return section_event["labels"].at(name);
+  return LabelOf(section_event, name);
 }
 
 // A database of its own per test, current for the host's data functions.
-class MonthlyDbTest : public ::testing::Test {
+class MonthlyDbTest : public ReportDbTest {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/vireo-monthly-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-    db_ = CreateDatabaseFromTemplate((dir_ / "monthly.fdb").string());
-    SetCurrentConnection(db_.get());
-  }
-  void TearDown() override {
-    SetCurrentConnection(nullptr);
-    write_.reset();
-    db_.reset();
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
-  }
-
-  void Exec(const std::string& sql, const std::vector<Variant>& params = {}) {
-    if (!write_) write_ = db_->StartWrite();
-    write_->Execute(sql, params);
-  }
-  void Commit() {
-    if (write_) write_->Commit();
-    write_.reset();
-  }
+  void SetUp() override { OpenDatabase("monthly", "monthly.fdb"); }
+  void TearDown() override { CloseDatabase(); }
 
   // FPRCFGCONTA with the natures of groups 1..n.
   void Configuracao(const std::vector<int>& naturezas) {
@@ -209,15 +129,12 @@ class MonthlyDbTest : public ::testing::Test {
         engine.GetParams()->Param(name)->SetValue(value);
       }
     }
-    const std::string trace = (dir_ / "trace.jsonl").string();
+    const std::string trace = TracePath();
     engine.BeginPrint({.trace = trace});
     report->ImprimirInterno();
     engine.EndPrint();
     MonthlyPrint print;
-    std::ifstream in(trace);
-    for (std::string line; std::getline(in, line);) print.trace.push_back(json::parse(line));
-    print.messages = engine.Messages().Items();
-    print.pages = engine.PageCount();
+    ReadPrint(print, engine, trace);
     return print;
   }
 
@@ -228,9 +145,6 @@ class MonthlyDbTest : public ::testing::Test {
     report.DoParamChange(engine.Panel(), item);
   }
 
-  std::filesystem::path dir_;
-  std::unique_ptr<TnConnection> db_;
-  std::unique_ptr<TnWriteTransaction> write_;
   int caixas_ = 0;
 };
 

@@ -4,73 +4,32 @@
 // print read back from the trace.
 #pragma once
 
-#include <dlfcn.h>
-#include <gtest/gtest.h>
-#include <stdlib.h>
-
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
-#include <nlohmann/json.hpp>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "db/schema.h"
 #include "host/biz/korvanfin.h"
-#include "host/core/datetime.h"
-#include "host/data/connection.h"
 #include "host/data/dataset.h"
-#include "host/report/base_dll.h"
 #include "host/report/data_module.h"
-#include "host/report/engine.h"
-#include "host/report/layout.h"
+#include "tests/support/report_harness.h"
 
 namespace vireo::test {
 
-using nlohmann::json;
-
-inline std::string BalancePluginDir() { return VIREO_PLUGIN_DIR; }
+inline std::string BalancePluginDir() { return PluginDirFrom(nullptr); }
 
 // A plug-in library, loaded once for the whole test run, as in the host.
-class BalancePlugin {
- public:
-  static const BalancePlugin& Get(const std::string& deliverable) {
-    static std::map<std::string, std::unique_ptr<BalancePlugin>> loaded;
-    auto& plugin = loaded[deliverable];
-    if (!plugin) plugin.reset(new BalancePlugin(deliverable));
-    return *plugin;
+struct BalancePlugin {
+  static const ReportPlugin& Get(const std::string& deliverable) {
+    return ReportPlugin::Get(BalancePluginDir(), deliverable);
   }
-  TnrwBaseDllClass* ClassDll() const { return class_dll_(); }
-  void Imprimir(void* engine) const { imprimir_(engine); }
-
- private:
-  explicit BalancePlugin(const std::string& deliverable) {
-    const std::string path = BalancePluginDir() + "/lib" + deliverable + ".so";
-    void* lib = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (lib == nullptr) throw std::runtime_error(std::string("dlopen: ") + dlerror());
-    class_dll_ = reinterpret_cast<TnrwBaseDllClass* (*)()>(dlsym(lib, "ClassDll"));
-    imprimir_ = reinterpret_cast<void (*)(void*)>(dlsym(lib, "Imprimir"));
-    if (class_dll_ == nullptr || imprimir_ == nullptr) {
-      throw std::runtime_error(path + " does not export ClassDll and Imprimir");
-    }
-  }
-  TnrwBaseDllClass* (*class_dll_)() = nullptr;
-  void (*imprimir_)(void*) = nullptr;
 };
 
-inline Variant Data(int year, int month, int day) {
-  return Variant::FromDateTime(EncodeDate(year, month, day));
-}
+inline Variant Data(int year, int month, int day) { return Dia(year, month, day); }
 
-// What one print left behind.
-struct BalancePrint {
-  std::vector<json> trace;
-  std::vector<TnMessage> messages;
-  std::vector<std::string> message_titles;
-  int pages = 0;
+// What one print left behind, with the engine's progress.
+struct BalancePrint : TracePrint {
   long long progress_position = -1;
   long long progress_total = -1;
   // The engine's progress when a body section printed (a report that sets
@@ -80,42 +39,7 @@ struct BalancePrint {
     long long position, total;
   };
   std::vector<Progress> progress_at;
-
-  std::vector<json> Of(int section) const {
-    std::vector<json> out;
-    for (const json& e : trace) {
-      if (e["event"] == "section" && e["section"] == section) out.push_back(e);
-    }
-    return out;
-  }
-  // Body sections in print order (page header and footer left out).
-  std::vector<int> Bodies() const {
-    std::vector<int> out;
-    for (const json& e : trace) {
-      if (e["event"] != "section") continue;
-      const int s = e["section"];
-      if (s != 1 && s != 3) out.push_back(s);
-    }
-    return out;
-  }
-  // Sections of one page in print order, page header and footer included.
-  std::vector<int> OnPage(int page) const {
-    std::vector<int> out;
-    for (const json& e : trace) {
-      if (e["event"] == "section" && e["page"] == page) out.push_back(e["section"]);
-    }
-    return out;
-  }
 };
-
-inline std::string Var(const json& section_event, const std::string& name) {
-  const json& vars = section_event["vars"];
-  return vars.contains(name) ? vars[name].get<std::string>() : std::string("<ausente>");
-}
-
-inline const json& LabelOf(const json& section_event, const std::string& name) {
-  return section_event["labels"].at(name);
-}
 
 // One row the scripted module hands out.
 struct ModuloLinha {
@@ -190,23 +114,15 @@ class TnModuloRoteirizado : public TnDMPowerParam {
 };
 
 // A database of its own per test, current for the host's data functions.
-class BalanceDbTest : public ::testing::Test {
+class BalanceDbTest : public ReportDbTest {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/vireo-balances-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
     RegisterKorvanFin5();
-    db_ = CreateDatabaseFromTemplate((dir_ / "balances.fdb").string());
-    SetCurrentConnection(db_.get());
+    OpenDatabase("balances", "balances.fdb");
   }
   void TearDown() override {
     RegisterKorvanFin5();  // the real module again, after a scripted one
-    SetCurrentConnection(nullptr);
-    write_.reset();
-    db_.reset();
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
+    CloseDatabase();
   }
 
   // From here on the plug-ins get the scripted module.
@@ -216,15 +132,6 @@ class BalanceDbTest : public ::testing::Test {
       return std::unique_ptr<TnDataModule>(std::make_unique<TnModuloRoteirizado>(roteiro));
     });
     return roteiro_;
-  }
-
-  void Exec(const std::string& sql, const std::vector<Variant>& params = {}) {
-    if (!write_) write_ = db_->StartWrite();
-    write_->Execute(sql, params);
-  }
-  void Commit() {
-    if (write_) write_->Commit();
-    write_.reset();
   }
 
   // FPRCFGCONTA with the natures of groups 1..
@@ -297,32 +204,21 @@ class BalanceDbTest : public ::testing::Test {
     TnLayout layout = LoadLayout(BalancePluginDir() + "/" + deliverable + ".json");
     if (ajuste) ajuste(layout);
     TnrwReport engine(std::move(layout));
-    engine.GetParams()->Param("pDataInicial")->SetValue("01/03/2024");
-    engine.GetParams()->Param("pDataFinal")->SetValue("31/03/2024");
-    for (const auto& [name, value] : params) engine.GetParams()->Param(name)->SetValue(value);
-    const std::string trace = (dir_ / "trace.jsonl").string();
+    SetMarch2024(engine);
+    SetParams(engine, params);
+    const std::string trace = TracePath();
     BalancePrint print;
     engine.OnSectionPrint = [&print, &engine](TObject*, int section) {
       if (section != 1 && section != 3) {
         print.progress_at.push_back({section, engine.ProgressPosition(), engine.ProgressTotal()});
       }
     };
-    engine.BeginPrint({.trace = trace});
-    const BalancePlugin& plugin = BalancePlugin::Get(deliverable);
-    if (pela_exportacao) {
-      plugin.Imprimir(static_cast<TObject*>(&engine));
-    } else {
-      std::unique_ptr<TnrwBaseDll> report = plugin.ClassDll()->Instanciar(&engine);
-      report->ImprimirInterno();
-    }
-    print.progress_position = engine.ProgressPosition();
-    print.progress_total = engine.ProgressTotal();
-    engine.EndPrint();
-    std::ifstream in(trace);
-    for (std::string line; std::getline(in, line);) print.trace.push_back(json::parse(line));
-    print.messages = engine.Messages().Items();
-    print.message_titles = engine.Messages().Titles();
-    print.pages = engine.PageCount();
+    RunPlugin(engine, BalancePlugin::Get(deliverable),
+              pela_exportacao ? RunVia::kExport : RunVia::kClass, trace, [&print, &engine] {
+                print.progress_position = engine.ProgressPosition();
+                print.progress_total = engine.ProgressTotal();
+              });
+    ReadPrint(print, engine, trace);
     return print;
   }
 
@@ -336,9 +232,6 @@ class BalanceDbTest : public ::testing::Test {
     };
   }
 
-  std::filesystem::path dir_;
-  std::unique_ptr<TnConnection> db_;
-  std::unique_ptr<TnWriteTransaction> write_;
   ModuloRoteiro roteiro_;
   int caixas_ = 0;
 };
