@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "host/biz/mapper_contas.h"
 #include "host/data/mapper.h"
 #include "host/report/base_dll.h"
 
@@ -23,21 +24,6 @@ class TnDMPowerParam;
 
 // Which amount columns the lines show.
 enum TnTipoBalancete { tbDebCred, tbDebCredMovim, tbMovim };
-
-struct TnMapperContas {
-  TField* CodigoEscrit{};
-  TField* CodigoConta{};
-  TField* ClassifConta{};
-  TField* DescrConta{};
-  TField* TipoConta{};
-  TField* Movimento{};
-  TField* ValorDebito{};
-  TField* ValorCredito{};
-  TField* Saldo{};
-  TField* SaldoAnterior{};
-  VIREO_MAPPER(TnMapperContas, CodigoEscrit, CodigoConta, ClassifConta, DescrConta, TipoConta,
-               Movimento, ValorDebito, ValorCredito, Saldo, SaldoAnterior)
-};
 
 struct TnMapperEmpresas {
   TField* CODIGOPESSOAFIN{};

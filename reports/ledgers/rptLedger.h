@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "host/biz/mapper_contas.h"
 #include "host/core/datetime.h"
 #include "host/data/mapper.h"
 #include "host/report/base_dll.h"
@@ -35,22 +36,6 @@ class TnClientDataSet;
 class TnDMPowerParam;
 
 enum TnTipoOrdenacaoMoviCaixa { tpDataCaixa, tpTipoMoviCaixa };
-
-// Rows of the account-balance data module.
-struct TnMapperContas {
-  TField* CodigoEscrit{};
-  TField* CodigoConta{};
-  TField* ClassifConta{};
-  TField* DescrConta{};
-  TField* TipoConta{};
-  TField* Movimento{};
-  TField* ValorDebito{};
-  TField* ValorCredito{};
-  TField* Saldo{};
-  TField* SaldoAnterior{};
-  VIREO_MAPPER(TnMapperContas, CodigoEscrit, CodigoConta, ClassifConta, DescrConta, TipoConta,
-               Movimento, ValorDebito, ValorCredito, Saldo, SaldoAnterior)
-};
 
 struct TnMapperEmpresas {
   TField* CODIGOPESSOAFIN{};
