@@ -435,17 +435,8 @@ double TrptMonthlyTracking::ValorListado() const {
 
 void TrptMonthlyTracking::ExecutarDMSaldoConta(TDateTime inicio, TDateTime fim) {
   if (FDMSaldoConta == nullptr) FDMSaldoConta = CriarDMSaldoConta();
-  TnDMPowerParam& dm = *FDMSaldoConta;
-  dm.Param("pDataInicial")->SetValue(FormatDateTime("dd/mm/yyyy", inicio));
-  dm.Param("pDataFinal")->SetValue(FormatDateTime("dd/mm/yyyy", fim));
-  dm.Param("pGerarSaldoAnterior")->SetValue("1");
-  dm.Param("pOrigemLctoCaixa")->SetValue(FOcultOrigem);
-  dm.Param("pCodigoEscrit")->SetValue(FCodigoEscrit);
-  dm.Param("pCodigoConta")->SetValue(FCodigoConta);
-  dm.Param("pQuebra")->SetValue(Trim(FCodigoEscrit).empty() ? "1" : "2");
-  dm.Executar();
-
-  FCurDadosContas = ResultadoDMSaldoConta(dm);
+  FCurDadosContas = FDMSaldoConta->Gerar(
+      FiltroSaldoConta(inicio, fim, FOcultOrigem, FCodigoEscrit, FCodigoConta));
   FMapDadosContas = FCurDadosContas->GetMapper<TnMapperDadosContas>();
 }
 
@@ -591,8 +582,7 @@ void TrptMonthlyTracking::ImprimirCabecalhoColunas(TObject*, int Section) {
 
 void TrptMonthlyTracking::MostrarMensagens() {
   // The module's note of its last run (the last month).
-  const std::string erros =
-      FDMSaldoConta != nullptr ? FDMSaldoConta->GetParams()->GetValues("pMsgErro") : "";
+  const std::string erros = FDMSaldoConta != nullptr ? FDMSaldoConta->MsgErro() : "";
   MostrarMensagensBalancete(FReport, erros, FOcultOrigem);
 }
 

@@ -71,7 +71,7 @@ void TrptTrialBalance::ImprimirInterno() {
   TnFieldMapper::MapearFields(FCdsContas, *FMapperContas);
   FCdsContas->SetIndexFieldNames("CodigoEscrit;" + FCdsContas->IndexFieldNames());
 
-  FCdsEmpresa = nDMConexao().ExecuteQueryView(SelectEmpresas());
+  FCdsEmpresa = nDMConexao().ExecuteQueryView(SelectEmpresas(FCodigoEscrit));
   FCdsEmpresa->SetIndexFieldNames("CODIGOPESSOAFIN");
   if (FMapperEmpresas == nullptr) FMapperEmpresas = std::make_unique<TnMapperEmpresas>();
   TnFieldMapper::MapearFields(FCdsEmpresa, *FMapperEmpresas);
@@ -91,27 +91,15 @@ void TrptTrialBalance::ImprimirInterno() {
 
 void TrptTrialBalance::GerarSaldos() {
   if (FDMSaldoConta == nullptr) FDMSaldoConta = CriarDMSaldoConta();
-  TnDMPowerParam& dm = *FDMSaldoConta;
-  dm.Param("pDataInicial")->SetValue(FReport->RepParam("pDataInicial"));
-  dm.Param("pDataFinal")->SetValue(FReport->RepParam("pDataFinal"));
-  dm.Param("pGerarSaldoAnterior")->SetValue("1");
-  dm.Param("pOrigemLctoCaixa")->SetValue(FReport->RepParam("pOrigemLctoCaixaCh"));
-  dm.Param("pCodigoEscrit")->SetValue(FCodigoEscrit);
-  dm.Param("pCodigoConta")->SetValue(FReport->RepParam("pCodigoConta"));
-  dm.Param("pImpContaSaldoZero")->SetValue(FReport->RepParam("pImpContaSaldoZero"));
-  dm.Param("pQuebra")->SetValue(FReport->RepParam("pQuebra"));
-  dm.Executar();
-  FCdsContas = ResultadoDMSaldoConta(dm);
-}
-
-std::string TrptTrialBalance::SelectEmpresas() const {
-  std::string sql =
-      "select PE.CODIGOPESSOAFIN, PE.NOME, PE.INSCFEDERAL from PessoaFinanceiro PE join "
-      "ESCRITORIO  EM on EM.CODIGOESCRIT = PE.CODIGOPESSOAFIN ";
-  if (!FCodigoEscrit.empty()) {
-    sql += " where " + FilterInterval("PE.CODIGOPESSOAFIN", FCodigoEscrit, {1}, false, 3, -1);
-  }
-  return sql + " order by PE.CODIGOPESSOAFIN";
+  TnFiltroSaldoConta filtro;
+  filtro.DataInicial = DataDoPeriodo(*FReport->Param("pDataInicial"));
+  filtro.DataFinal = DataDoPeriodo(*FReport->Param("pDataFinal"));
+  filtro.OrigemLctoCaixa = Trim(FReport->RepParam("pOrigemLctoCaixaCh"));
+  filtro.CodigoEscrit = FCodigoEscrit;
+  filtro.CodigoConta = Trim(FReport->RepParam("pCodigoConta"));
+  filtro.ImpContaSaldoZero = Trim(FReport->RepParam("pImpContaSaldoZero")) == "1";
+  filtro.QuebraPorEmpresa = Trim(FReport->RepParam("pQuebra")) == "2";
+  FCdsContas = FDMSaldoConta->Gerar(filtro);
 }
 
 void TrptTrialBalance::LerOpcoes() {
@@ -215,7 +203,7 @@ void TrptTrialBalance::AplicarEstiloLinha() {
 }
 
 void TrptTrialBalance::MostrarMensagens() {
-  MostrarMensagensBalancete(FReport, FDMSaldoConta->GetParams()->GetValues("pMsgErro"),
+  MostrarMensagensBalancete(FReport, FDMSaldoConta->MsgErro(),
                             FReport->RepParam("pOrigemLctoCaixaCh"));
 }
 

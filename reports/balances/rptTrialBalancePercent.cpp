@@ -68,7 +68,7 @@ void TrptTrialBalancePercent::ImprimirInterno() {
     TnZerarProgresso zerar_progresso(FReport);
     ImprimirBalancete();
   }
-  MostrarMensagensBalancete(FReport, FDMSaldoConta->GetParams()->GetValues("pMsgErro"),
+  MostrarMensagensBalancete(FReport, FDMSaldoConta->MsgErro(),
                             FReport->RepParam("pOrigemLctoCaixaCh"));
 }
 
@@ -178,16 +178,8 @@ void TrptTrialBalancePercent::CarregarPlanoContas() {
 
 void TrptTrialBalancePercent::GerarSaldos() {
   if (FDMSaldoConta == nullptr) FDMSaldoConta = CriarDMSaldoConta();
-  TnDMPowerParam& dm = *FDMSaldoConta;
-  dm.Param("pDataInicial")->SetValue(FormatDateTime("dd/mm/yyyy", FDataInicial));
-  dm.Param("pDataFinal")->SetValue(FormatDateTime("dd/mm/yyyy", FDataFinal));
-  dm.Param("pGerarSaldoAnterior")->SetValue("1");
-  dm.Param("pOrigemLctoCaixa")->SetValue(FOcultOrigem);
-  dm.Param("pCodigoEscrit")->SetValue(FCodigoEscrit);
-  dm.Param("pCodigoConta")->SetValue(FCodigoConta);
-  dm.Param("pQuebra")->SetValue(Trim(FCodigoEscrit).empty() ? "1" : "2");
-  dm.Executar();
-  FCurDadosContas = ResultadoDMSaldoConta(dm);
+  FCurDadosContas = FDMSaldoConta->Gerar(
+      FiltroSaldoConta(FDataInicial, FDataFinal, FOcultOrigem, FCodigoEscrit, FCodigoConta));
   FMapDadosContas = FCurDadosContas->GetMapper<TnMapperDadosContas>();
 }
 

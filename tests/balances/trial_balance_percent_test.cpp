@@ -261,15 +261,16 @@ TEST_F(TrialBalancePercentTest, ModuleGetsThePeriodAndSelections) {
               {"pCodigoConta", "11"},
               {"pOrigemLctoCaixaCh", "3"},
               {"pDataInicial", "2024-02-05"}});
-  EXPECT_EQ(roteiro.recebidos["pDataInicial"], "05/02/2024");
-  EXPECT_EQ(roteiro.recebidos["pDataFinal"], "31/03/2024");
-  EXPECT_EQ(roteiro.recebidos["pGerarSaldoAnterior"], "1");
-  EXPECT_EQ(roteiro.recebidos["pOrigemLctoCaixa"], "3");
-  EXPECT_EQ(roteiro.recebidos["pCodigoEscrit"], "1;2");
-  EXPECT_EQ(roteiro.recebidos["pCodigoConta"], "11");
-  EXPECT_EQ(roteiro.recebidos["pQuebra"], "2");
+  const TnFiltroSaldoConta& f = roteiro.recebido;
+  EXPECT_EQ(f.DataInicial, EncodeDate(2024, 2, 5));
+  EXPECT_EQ(f.DataFinal, EncodeDate(2024, 3, 31));
+  EXPECT_TRUE(f.GerarSaldoAnterior);
+  EXPECT_EQ(f.OrigemLctoCaixa, "3");
+  EXPECT_EQ(f.CodigoEscrit, "1;2");
+  EXPECT_EQ(f.CodigoConta, "11");
+  EXPECT_TRUE(f.QuebraPorEmpresa);
   Percentual({});
-  EXPECT_EQ(roteiro.recebidos["pQuebra"], "1");
+  EXPECT_FALSE(roteiro.recebido.QuebraPorEmpresa);
 }
 
 }  // namespace

@@ -271,12 +271,18 @@ TEST_F(TrialBalanceTest, ModuleGetsTheReportsChoices) {
              {"pDataInicial", "05/02/2024"},
              {"pDataFinal", "20/03/2024"}});
   EXPECT_EQ(roteiro.execucoes, 1);
-  const std::map<std::string, std::string> esperado = {
-      {"pDataInicial", "05/02/2024"}, {"pDataFinal", "20/03/2024"},
-      {"pGerarSaldoAnterior", "1"},   {"pOrigemLctoCaixa", "3;4"},
-      {"pCodigoEscrit", "1;2"},       {"pCodigoConta", "11..12"},
-      {"pImpContaSaldoZero", "1"},    {"pQuebra", "1"}};
-  for (const auto& [nome, valor] : esperado) EXPECT_EQ(roteiro.recebidos[nome], valor) << nome;
+  const TnFiltroSaldoConta& f = roteiro.recebido;
+  EXPECT_EQ(f.DataInicial, EncodeDate(2024, 2, 5));
+  EXPECT_EQ(f.DataFinal, EncodeDate(2024, 3, 20));
+  EXPECT_TRUE(f.GerarSaldoAnterior);
+  EXPECT_EQ(f.OrigemLctoCaixa, "3;4");
+  EXPECT_EQ(f.CodigoEscrit, "1;2");
+  EXPECT_EQ(f.CodigoConta, "11..12");
+  EXPECT_TRUE(f.ImpContaSaldoZero);
+  EXPECT_FALSE(f.QuebraPorEmpresa);
+  EXPECT_FALSE(f.EhRelMovCaixa);
+  Balancete({{"pQuebra", "2"}});
+  EXPECT_TRUE(roteiro.recebido.QuebraPorEmpresa);
 }
 
 TEST_F(TrialBalanceTest, EmptyResultPrintsNothingAndSaysNothing) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "host/biz/korvanfin.h"
+#include "host/biz/saldo_conta_individual.h"
 #include "host/data/dataset.h"
 #include "host/report/data_module.h"
 #include "tests/support/report_harness.h"
@@ -52,24 +53,22 @@ struct ModuloLinha {
 };
 
 // Stands in for TnFprDPGerarSaldoContaIndividual: hands out the rows a test
-// scripts, in that order within each company, and keeps the parameters it
-// was given.
+// scripts, in that order within each company, and keeps the filter it was
+// given.
 struct ModuloRoteiro {
   std::vector<ModuloLinha> linhas;
   std::string msg_erro;
-  std::map<std::string, std::string> recebidos;
+  TnFiltroSaldoConta recebido;
   int execucoes = 0;
 };
 
-class TnModuloRoteirizado : public TnDMPowerParam {
+class TnModuloRoteirizado : public TnFprDPGerarSaldoContaIndividual {
  public:
   explicit TnModuloRoteirizado(ModuloRoteiro* roteiro) : roteiro_(roteiro) {}
-  void Executar() override {
+  TnClientDataSet* Gerar(const TnFiltroSaldoConta& filtro) override {
     ++roteiro_->execucoes;
+    roteiro_->recebido = filtro;
     TnpqPowerParam& params = *GetParams();
-    for (int i = 0; i < params.Count(); ++i) {
-      roteiro_->recebidos[params.Items(i)->Name()] = params.Items(i)->Value();
-    }
     TnClientDataSet& cds = *nClientDataSet();
     if (!cds.Active()) {
       cds.AddFieldDef("CodigoEscrit", TFieldType::Integer);
@@ -107,6 +106,7 @@ class TnModuloRoteirizado : public TnDMPowerParam {
     }
     cds.SetIndexFieldNames("Ordem");
     params.SetValues("pMsgErro", roteiro_->msg_erro);
+    return &cds;
   }
 
  private:

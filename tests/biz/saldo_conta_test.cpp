@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "biz_test_support.h"
+#include "host/biz/saldo_conta_individual.h"
 #include "host/core/exception.h"
 #include "host/data/sql.h"
 
@@ -272,6 +273,87 @@ TEST_F(SaldoContaTest, FailedRunLeavesNoRowsOfAnEarlierOne) {
   module_->Param("pDataFinal")->SetValue("01/01/2025");
   EXPECT_THROW(module_->Executar(), EnParam);
   EXPECT_EQ(module_->nClientDataSet()->RecordCount(), 0);
+}
+
+// The typed call and the by-name parameters are one run: the same request
+// either way gives the same rows and the same notes.
+TEST_F(SaldoContaTest, TypedFilterAndParameterTextsGiveTheSameRows) {
+  Entry(1, 1, 3, Day(2025, 2, 10), 1, 1000.00, 2);
+  Entry(1, 2, 4, Day(2025, 3, 5), -1, 300.00, 3);
+  Entry(2, 3, 6, Day(2025, 3, 15), 1, 100.00, 1);
+  Entry(2, 4, 7, Day(2025, 3, 16), -1, 40.00, 1);
+  const BalanceResult by_name = Run(Period({{"pCodigoEscrit", "1;2;9"},
+                                            {"pCodigoConta", "1"},
+                                            {"pOrigemLctoCaixa", "3"},
+                                            {"pQuebra", "2"},
+                                            {"pImpContaSaldoZero", "1"}}));
+  std::unique_ptr<TnFprDPGerarSaldoContaIndividual> module = CriarDMSaldoConta();
+  TnFiltroSaldoConta filtro;
+  filtro.DataInicial = EncodeDate(2025, 3, 1);
+  filtro.DataFinal = EncodeDate(2025, 3, 31);
+  filtro.CodigoEscrit = "1;2;9";
+  filtro.CodigoConta = "1";
+  filtro.OrigemLctoCaixa = "3";
+  filtro.QuebraPorEmpresa = true;
+  filtro.ImpContaSaldoZero = true;
+  TnClientDataSet* rows = module->Gerar(filtro);
+  EXPECT_EQ(rows, module->nClientDataSet());
+  const BalanceResult typed = ReadBalances(*module);
+  EXPECT_EQ(typed.order, by_name.order);
+  EXPECT_EQ(typed.message, by_name.message);
+  EXPECT_EQ(module->MsgErro(), "A empresa 9 da seleção não está cadastrada.");
+  EXPECT_DOUBLE_EQ(typed.At(1, 3).anterior, 1000.00);
+  EXPECT_DOUBLE_EQ(typed.At(1, 4).credito, 0.00);  // its origin is left out
+  EXPECT_FALSE(typed.Has(2, 7));                   // outside the chosen accounts
+}
+
+TEST_F(SaldoContaTest, TypedFilterRefusesAMissingOrReversedPeriod) {
+  std::unique_ptr<TnFprDPGerarSaldoContaIndividual> module = CriarDMSaldoConta();
+  TnFiltroSaldoConta filtro;
+  filtro.DataFinal = EncodeDate(2025, 3, 31);
+  try {
+    module->Gerar(filtro);
+    FAIL() << "a missing first day was accepted";
+  } catch (const EnParam& e) {
+    EXPECT_EQ(e.Message(), "Informe a data inicial do período (pDataInicial).");
+  }
+  filtro.DataInicial = EncodeDate(2025, 4, 1);
+  EXPECT_THROW(module->Gerar(filtro), EnParam);
+  EXPECT_EQ(module->nClientDataSet()->RecordCount(), 0);
+}
+
+TEST(KorvanFin5Test, PeriodDatesOfAPanelReadAsTheModuleReadsItsOwn) {
+  TnpqPowerParam params;
+  TnParamDef def;
+  def.name = "pDataInicial";
+  def.caption = "Data inicial";
+  def.kind = TnParamKind::Date;
+  params.Add(def);
+  TnpqParamItem& item = *params.Param("pDataInicial");
+  EXPECT_EQ(DataDoPeriodo(item), 0);
+  item.SetValue("  ");
+  EXPECT_EQ(DataDoPeriodo(item), 0);
+  item.SetValue("05/02/2024");
+  EXPECT_EQ(DataDoPeriodo(item), EncodeDate(2024, 2, 5));
+  item.SetValue("2024-02-05");
+  EXPECT_EQ(DataDoPeriodo(item), EncodeDate(2024, 2, 5));
+}
+
+// A module registered in the host's place under the name is used only when
+// it is of the module's kind: the reports rely on its typed call.
+TEST(KorvanFin5Test, CreatingTheModuleRefusesAnotherKindRegisteredUnderItsName) {
+  struct Other : TnDMPowerParam {
+    void Executar() override {}
+  };
+  RegistrarClasseDM<Other>("TnFprDPGerarSaldoContaIndividual");
+  try {
+    CriarDMSaldoConta();
+    ADD_FAILURE() << "another kind of module was accepted";
+  } catch (const Exception& e) {
+    EXPECT_NE(std::string(e.what()).find("TnFprDPGerarSaldoContaIndividual"), std::string::npos);
+  }
+  RegisterKorvanFin5();
+  EXPECT_NE(CriarDMSaldoConta(), nullptr);
 }
 
 // Read while the test program loads, after the libraries it needs.
