@@ -29,18 +29,6 @@ namespace {
 // is stopped here instead of exhausting the stack.
 constexpr int kMaxEventDepth = 64;
 
-// Object names compare without regard to (ASCII) case, as the host's do.
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-    if (x != y) return false;
-  }
-  return true;
-}
-
 // One "{filter:COLUMN:pParam}" of the layout's query.
 struct FilterMarker {
   size_t begin = 0, end = 0;  // [begin, end) in the query text
@@ -333,16 +321,16 @@ TnpqObject* TnrwReport::GetObjects(int i) const {
 
 TnpqLabel* TnrwReport::LabelByName(std::string_view name) const {
   for (const auto& obj : objects_) {
-    if (obj->Kind() == TnObjectKind::Label && SameName(obj->Name(), name)) {
+    if (obj->Kind() == TnObjectKind::Label && SameText(obj->Name(), name)) {
       return static_cast<TnpqLabel*>(obj.get());
     }
   }
-  return nullptr;
+  throw Exception("O layout " + layout_.file + " não tem o rótulo \"" + std::string(name) + "\".");
 }
 
 TnpqImage* TnrwReport::ImageByName(std::string_view name) const {
   for (const auto& obj : objects_) {
-    if (obj->Kind() == TnObjectKind::Image && SameName(obj->Name(), name)) {
+    if (obj->Kind() == TnObjectKind::Image && SameText(obj->Name(), name)) {
       return static_cast<TnpqImage*>(obj.get());
     }
   }
@@ -351,7 +339,7 @@ TnpqImage* TnrwReport::ImageByName(std::string_view name) const {
 
 TnpqChart* TnrwReport::GraficoByName(std::string_view name) const {
   for (const auto& obj : objects_) {
-    if (obj->Kind() == TnObjectKind::Chart && SameName(obj->Name(), name)) {
+    if (obj->Kind() == TnObjectKind::Chart && SameText(obj->Name(), name)) {
       return static_cast<TnpqChart*>(obj.get());
     }
   }

@@ -143,7 +143,8 @@ class VIREO_API TnrwReport : public TnpqPowerQuery {
   const TnMessageList& Messages() const { return messages_; }
 
   // --- layout objects -------------------------------------------------------------
-  // Null when the layout has no label of that name.
+  // Raises Exception naming the layout and the label when the layout has no
+  // label of that name: a misspelt name must not silently change nothing.
   TnpqLabel* LabelByName(std::string_view name) const;
   int GetObjectCount() const { return static_cast<int>(objects_.size()); }
   TnpqObject* GetObjects(int i) const;

@@ -30,6 +30,15 @@ class TnProgresso;
 
 class TrptMonthlyTracking : public TnrwBaseDll {
  public:
+  // The sections of the layout.
+  enum Secao : int {
+    kCabecalhoPagina = 1,
+    kTitulosColunas = 8,  // under every page header, one per row of months
+    kLinhaTitulos = 9,
+    kLinhaEmBranco = 10,
+    kLinhaConta = 11,  // one per row of months
+  };
+
   using TnrwBaseDll::TnrwBaseDll;
   ~TrptMonthlyTracking() override;
 

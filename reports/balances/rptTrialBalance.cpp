@@ -53,7 +53,9 @@ TrptTrialBalance::~TrptTrialBalance() {
 
 std::string TrptTrialBalance::Versao() { return "[versao: 1.1.82.0]"; }
 
-std::vector<int> TrptTrialBalance::CriarListaSectionsParaZebrar() { return {8, 9}; }
+std::vector<int> TrptTrialBalance::CriarListaSectionsParaZebrar() {
+  return {kLinhaConta, kLinhaEmBranco};
+}
 
 void TrptTrialBalance::DoParamChange(TObject*, TnpqParamItem*) {}
 void TrptTrialBalance::DoParamEnter(TObject*, TnpqParamItem*) {}
@@ -115,7 +117,7 @@ void TrptTrialBalance::AjustarColunas() {
                          : FTipoBalancete == tbDebCredMovim ? coluna.debcred_movim
                                                             : coluna.movim;
     for (const char* nome : {coluna.cabecalho, coluna.linha}) {
-      if (TnpqLabel* label = FReport->LabelByName(nome)) label->SetVisible(visivel);
+      FReport->LabelByName(nome)->SetVisible(visivel);
     }
   }
 }
@@ -134,13 +136,14 @@ void TrptTrialBalance::ImprimirContas() {
     TrocarEmpresa();
     QuebrarPagina();
     AplicarEstiloLinha();
-    FReport->RepPrintSection(8);
+    FReport->RepPrintSection(kLinhaConta);
     FOldClassifConta = PrimeiroCaractere(FMapperContas->ClassifConta->AsString());
     FOldCodigoEscrit = FMapperContas->CodigoEscrit->AsInteger();
     FCdsContas->Next();
     // Past the end the last row stays current: a synthetic last row is
     // followed by one blank line.
-    if (FPularLinhaSint && (FImprimirSohSint || Sintetica())) FReport->RepPrintSection(9);
+    if (FPularLinhaSint && (FImprimirSohSint || Sintetica()))
+      FReport->RepPrintSection(kLinhaEmBranco);
     ++ARegistro;
     FReport->CSLShowProgress(ARegistro, ATotalRegistro);
   }
@@ -198,7 +201,7 @@ void TrptTrialBalance::AplicarEstiloLinha() {
   const TFontStyles estilo = Sintetica() ? TFontStyles{fsBold} : TFontStyles{};
   for (int i = 0; i < FReport->GetObjectCount(); ++i) {
     auto* label = dynamic_cast<TnpqLabel*>(FReport->GetObjects(i));
-    if (label != nullptr && label->Section() == 8) label->SetFontStyle(estilo);
+    if (label != nullptr && label->Section() == kLinhaConta) label->SetFontStyle(estilo);
   }
 }
 

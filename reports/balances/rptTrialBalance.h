@@ -28,6 +28,13 @@ enum TnTipoBalancete { tbDebCred, tbDebCredMovim, tbMovim };
 
 class TrptTrialBalance : public TnrwBaseDll {
  public:
+  // The sections of the layout.
+  enum Secao : int {
+    kCabecalhoPagina = 1,
+    kLinhaConta = 8,
+    kLinhaEmBranco = 9,  // before a synthetic account, when asked for
+  };
+
   using TnrwBaseDll::TnrwBaseDll;
   ~TrptTrialBalance() override;
 

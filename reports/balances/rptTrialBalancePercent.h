@@ -47,6 +47,15 @@ struct TnMapperBalancete {
 
 class TrptTrialBalancePercent : public TnrwBaseDll {
  public:
+  // The sections of the layout.
+  enum Secao : int {
+    kCabecalhoPagina = 1,
+    kTitulosColunas = 8,  // under every page header
+    kLinhaTitulos = 9,
+    kLinhaEmBranco = 10,
+    kLinhaConta = 11,
+  };
+
   using TnrwBaseDll::TnrwBaseDll;
   ~TrptTrialBalancePercent() override;
 

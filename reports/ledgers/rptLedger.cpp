@@ -399,10 +399,9 @@ void TrptLedger::ImprimirPeriodoSemMov() {
       FReport->SetValues("R9", std::string(i * 5, ' ') + "**");
     }
     FReport->RepPrintSection(kLinhaSemMovimento);
-    if (TnpqLabel* label = FReport->LabelByName("R9")) {
-      label->SetFontStyle({});
-      label->SetFontSize(8);
-    }
+    TnpqLabel* label = FReport->LabelByName("R9");
+    label->SetFontStyle({});
+    label->SetFontSize(8);
   }
 }
 
