@@ -13,6 +13,7 @@
 #include "host/report/engine.h"
 #include "host/report/labels.h"
 #include "host/report/params.h"
+#include "reports/checks/rptManagerialEntryCheckSQL.h"
 
 namespace vireo {
 
@@ -107,7 +108,7 @@ void TrptManagerialEntryCheck::CarregarEscritorio() {
   FReport->SetValues("pCNPJEscritorio", "");
   if (Trim(FCodigoEscritorio).empty()) return;
   FCdsEscritorio =
-      ExecutarSQL(SQLEscritorio(FCodigoEscritorio), {}, true, false, -1, "", nullptr, true);
+      ExecutarSQL(MontarSQLEscritorioGerencial(Filtro()), {}, true, false, -1, "", nullptr, true);
   FMapperEscritorio = FCdsEscritorio->GetMapper<TnMapperEscritorio>();
   if (FCdsEscritorio->RecordCount() != 1) return;
   FCdsEscritorio->First();
@@ -115,7 +116,7 @@ void TrptManagerialEntryCheck::CarregarEscritorio() {
   FReport->SetValues("pCNPJEscritorio", FMapperEscritorio->INSCFEDERAL->AsString());
 }
 
-void TrptManagerialEntryCheck::CarregarLancamentos() {
+TnFiltroLctoGerencial TrptManagerialEntryCheck::Filtro() const {
   TnFiltroLctoGerencial filtro;
   filtro.Produto = PegarProduto();
   filtro.TipoCon = PegarTipoCon();
@@ -126,7 +127,11 @@ void TrptManagerialEntryCheck::CarregarLancamentos() {
   filtro.ContaContabil = FContaContabil;
   filtro.CentroCustos = FCentroCustos;
   filtro.Ordenacao = FOrdenacao;
-  const std::string sql = SQLLancamentos(filtro);
+  return filtro;
+}
+
+void TrptManagerialEntryCheck::CarregarLancamentos() {
+  const std::string sql = MontarSQLLctoGerencial(Filtro());
   if (sql.empty()) return;  // no origin kind selected: nothing to list
   FCdsLancamentos =
       ExecutarSQL(sql, {Variant::FromDateTime(FDataInicial), Variant::FromDateTime(FDataFinal)},

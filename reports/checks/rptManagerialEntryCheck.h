@@ -22,6 +22,7 @@ namespace vireo {
 
 class TField;
 class TnClientDataSet;
+struct TnFiltroLctoGerencial;
 
 // An amount with four decimal places, added without rounding drift: many
 // small allocations sum to exactly what they were meant to.
@@ -76,23 +77,6 @@ struct TnMapperLancamento {
                CODIGOACERTO, DOCUMENTO, VALORLCTOGERLADO)
 };
 
-// The select-list items of the account descriptions.
-extern const char* const kDescrContaDebGerencial;
-extern const char* const kDescrContaCredGerencial;
-
-// What the entry query is built from.
-struct TnFiltroLctoGerencial {
-  int Produto = 0;  // the host's product kind (PegarProduto)
-  int TipoCon = 0;  // connection kind (PegarTipoCon)
-  std::string DescrContaDeb = kDescrContaDebGerencial;
-  std::string DescrContaCred = kDescrContaCredGerencial;
-  std::string Tipo;
-  std::string CodigoEscritorio;
-  int ContaContabil = 0;
-  std::string CentroCustos;
-  int Ordenacao = 0;
-};
-
 class TrptManagerialEntryCheck : public TnrwBaseDll {
  public:
   using TnrwBaseDll::TnrwBaseDll;
@@ -107,13 +91,6 @@ class TrptManagerialEntryCheck : public TnrwBaseDll {
   void DepoisConfigurar() override;
   void AntesConfigurar(TObject* parent) override;
 
-  // The SQL texts, public so they can be checked without a database.
-  static std::string SQLEscritorio(const std::string& codigo_escritorio);
-  // "" when the origin selection takes none of the origin kinds.
-  static std::string SQLLancamentos(const TnFiltroLctoGerencial& filtro);
-  static std::string SQLPeca(int tipo, const TnFiltroLctoGerencial& filtro);
-  static std::string ClausulaOrdenacao(int ordenacao);
-
  private:
   // Where the walk stands: the entry and side being printed.
   struct TnPosicao {
@@ -127,6 +104,8 @@ class TrptManagerialEntryCheck : public TnrwBaseDll {
   };
 
   void LerParametros();
+  // The queries' choices: the parameters read and the host's kinds.
+  TnFiltroLctoGerencial Filtro() const;
   void CarregarEscritorio();
   void CarregarLancamentos();
   void ImprimirLancamentos();

@@ -10,6 +10,7 @@
 #include "host/data/sql.h"
 #include "host/report/engine.h"
 #include "host/report/params.h"
+#include "reports/checks/rptPostingPreviewSQL.h"
 
 namespace vireo {
 
@@ -56,7 +57,7 @@ void TrptPostingPreview::LerParametros() {
   filtro.Tipo = FTipo;
   filtro.DescrContaDeb = FDescrContaDeb;
   filtro.DescrContaCred = FDescrContaCred;
-  FSQLLcto = SQLLancamentos(filtro);
+  FSQLLcto = MontarSQLPrevia(filtro);
 }
 
 // --- the print -------------------------------------------------------------------

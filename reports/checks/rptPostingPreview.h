@@ -38,18 +38,6 @@ struct TnMapperLcto {
                DescrContaDeb, ContaCtbCred, DescrContaCred)
 };
 
-// The select-list expressions of the account descriptions.
-extern const char* const kDescrContaDebPrevia;
-extern const char* const kDescrContaCredPrevia;
-
-// What the entry query is built from.
-struct TnFiltroPrevia {
-  int Produto = 0;  // the host's product kind (PegarProduto)
-  std::string Tipo;
-  std::string DescrContaDeb = kDescrContaDebPrevia;
-  std::string DescrContaCred = kDescrContaCredPrevia;
-};
-
 class TrptPostingPreview : public TnrwBaseDll {
  public:
   using TnrwBaseDll::TnrwBaseDll;
@@ -62,13 +50,6 @@ class TrptPostingPreview : public TnrwBaseDll {
   void DoParamEnter(TObject* sender, TnpqParamItem* param) override;
   void DoParamExit(TObject* sender, TnpqParamItem* param) override;
   void AntesConfigurar(TObject* parent) override;
-
-  // The SQL texts, public so they can be checked without a database.
-  // "" when the origin selection takes none of the origin kinds.
-  static std::string SQLLancamentos(const TnFiltroPrevia& filtro);
-  static std::string SQLPeca(int tipo, const TnFiltroPrevia& filtro);
-  // Whether the piece of that origin kind enters the query.
-  static bool IncluirTipo(int tipo, const TnFiltroPrevia& filtro);
 
  private:
   TDateTime LerCompetencia() const;
