@@ -79,6 +79,20 @@ struct TnMapperLancamento {
 
 class TrptManagerialEntryCheck : public TnrwBaseDll {
  public:
+  // The sections of rptManagerialEntryCheck.json.
+  enum Secao : int {
+    kCabecalho = 1,          // page header: company, period, column headings
+    kRodape = 3,             // page footer
+    kQuebraGrupo = 8,        // before an entry of another company or origin kind
+    kRateio = 9,             // one allocation, with the entry on its first line
+    kTotalDebito = 10,       // allocations of the debit side
+    kTotalCredito = 11,      // allocations of the credit side
+    kFimLado = 12,           // closes an entry side
+    kCabecalhoResumos = 13,  // heading of the two summaries
+    kLinhaResumos = 14,      // an account beside a cost centre
+    kTotalResumos = 15,      // totals of both summaries
+  };
+
   using TnrwBaseDll::TnrwBaseDll;
   ~TrptManagerialEntryCheck() override;
 

@@ -40,6 +40,15 @@ struct TnMapperLcto {
 
 class TrptPostingPreview : public TnrwBaseDll {
  public:
+  // The sections of rptPostingPreview.json.
+  enum Secao : int {
+    kCabecalho = 1,         // page header: company, month, column headings
+    kRodape = 3,            // page footer
+    kLancamento = 8,        // an entry, with its document on the first one
+    kTotais = 9,            // totals of a company or of the print
+    kSeparadorTotais = 10,  // the rule above the totals
+  };
+
   using TnrwBaseDll::TnrwBaseDll;
   ~TrptPostingPreview() override;
 
