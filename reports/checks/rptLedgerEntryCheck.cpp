@@ -211,7 +211,7 @@ void TrptLedgerEntryCheck::Percorrer() {
     const int64_t escrit = FLctoCtb->CodigoEscrit->AsInteger();
     if (escrit != escrit_anterior) {
       MostrarTitulos(false);
-      if (TnpqLabel* cnpj = FReport->LabelByName("lblCNPJ")) cnpj->SetVisible(true);
+      FReport->LabelByName("lblCNPJ")->SetVisible(true);
       FReport->SetValues("pEscritorioDesc", IntToStr(escrit) + " - " + FLctoCtb->Nome->AsString());
       FReport->SetValues("pInscrFedEscrit", FLctoCtb->InscFederal->AsString());
     }
@@ -315,19 +315,18 @@ void TrptLedgerEntryCheck::DefinirTotais(const std::string& titulo, double debit
   FReport->SetValues("pTotalCred", "Crédito: " + Valor(credito));
   FReport->SetValues("pValorDiferenca", TextoDiferenca(credito - debito));
   // What the check is for: a difference that is not zero stands out.
-  if (TnpqLabel* label = FReport->LabelByName("pValorDiferenca")) {
-    label->SetFontColor(Centavos(credito - debito) != 0 ? kCorDiferenca : kCorNormal);
-  }
+  FReport->LabelByName("pValorDiferenca")
+      ->SetFontColor(Centavos(credito - debito) != 0 ? kCorDiferenca : kCorNormal);
 }
 
 // The page header's column headings follow what the pages show: entries, or
 // a summary that runs on to a new page.
 void TrptLedgerEntryCheck::MostrarTitulos(bool resumo) {
   for (const char* nome : kTitulosLancamentos) {
-    if (TnpqLabel* label = FReport->LabelByName(nome)) label->SetVisible(!resumo);
+    FReport->LabelByName(nome)->SetVisible(!resumo);
   }
   for (const char* nome : kTitulosResumo) {
-    if (TnpqLabel* label = FReport->LabelByName(nome)) label->SetVisible(resumo);
+    FReport->LabelByName(nome)->SetVisible(resumo);
   }
 }
 
@@ -416,7 +415,7 @@ void TrptLedgerEntryCheck::ImprimirResumoGeral() {
   // Pages the final summary runs on to belong to no single company.
   FReport->SetValues("pEscritorioDesc", "Todos os escritórios");
   FReport->SetValues("pInscrFedEscrit", "");
-  if (TnpqLabel* cnpj = FReport->LabelByName("lblCNPJ")) cnpj->SetVisible(false);
+  FReport->LabelByName("lblCNPJ")->SetVisible(false);
   FReport->SetValues("pTotalTitulo", "Geral");
   FReport->RepPrintSection(kCabecalhoResumo);
   FCdsTotalConta->SetIndexFieldNames("CodigoContaCtb");
