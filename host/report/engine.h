@@ -55,6 +55,7 @@ class TnPageComposer;
 class TnPageSpool;
 class TnCanvas;
 class TnTraceWriter;
+class TnOutputSet;
 
 // The engine's OnSectionPrint event.  Assigning a handler records which
 // report instance set it, so the engine can drop the handler when that

@@ -3,9 +3,9 @@
 #include <filesystem>
 
 #include "host/core/exception.h"
-#include "host/report/render_cairo.h"
-#include "host/report/render_cairo_canvas.h"
-#include "host/report/render_cairo_png_encode.h"
+#include "host/report/render/render_cairo.h"
+#include "host/report/render/render_cairo_canvas.h"
+#include "host/report/render/render_cairo_png_encode.h"
 
 namespace vireo {
 

@@ -20,16 +20,15 @@
 #include <unordered_map>
 #include <vector>
 
-#include "host/core/export.h"
-#include "host/report/canvas.h"
-#include "host/report/file_handle.h"
+#include "host/report/render/canvas.h"
+#include "host/report/render/file_handle.h"
 
 namespace vireo {
 
 class TnpqPowerParam;
 class TnpqLabel;
 
-class VIREO_API TnTraceWriter {
+class TnTraceWriter {
  public:
   TnTraceWriter();
   ~TnTraceWriter();

@@ -2,8 +2,8 @@
 #include <cairo-pdf.h>
 
 #include "host/core/exception.h"
-#include "host/report/render_cairo.h"
-#include "host/report/render_cairo_canvas.h"
+#include "host/report/render/render_cairo.h"
+#include "host/report/render/render_cairo_canvas.h"
 
 namespace vireo {
 

@@ -11,19 +11,18 @@
 #include <memory>
 #include <string>
 
-#include "host/core/export.h"
-#include "host/report/canvas.h"
+#include "host/report/render/canvas.h"
 
 namespace vireo {
 
-VIREO_API std::unique_ptr<TnCanvas> MakePdfCanvas(const std::string& path);
+std::unique_ptr<TnCanvas> MakePdfCanvas(const std::string& path);
 
 // `scale` is device pixels per layout unit: 1.5 gives 144 dpi, readable on
 // screen and sharp enough to print.
-VIREO_API std::unique_ptr<TnCanvas> MakePngCanvas(const std::string& path, double scale = 1.5);
+std::unique_ptr<TnCanvas> MakePngCanvas(const std::string& path, double scale = 1.5);
 
 // The file of page `page` (1-based) of a PNG output written to `path`:
 // "out.png" for page 1, "out-2.png" for page 2.
-VIREO_API std::string PngPagePath(const std::string& path, int page);
+std::string PngPagePath(const std::string& path, int page);
 
 }  // namespace vireo

@@ -1,4 +1,4 @@
-#include "host/report/render_cairo_png_encode.h"
+#include "host/report/render/render_cairo_png_encode.h"
 
 #include <png.h>
 

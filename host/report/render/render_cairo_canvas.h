@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "host/report/canvas.h"
-#include "host/report/render_cairo_draw.h"
-#include "host/report/render_cairo_handles.h"
+#include "host/report/render/canvas.h"
+#include "host/report/render/render_cairo_draw.h"
+#include "host/report/render/render_cairo_handles.h"
 
 namespace vireo {
 

@@ -1,4 +1,4 @@
-#include "host/report/json_text.h"
+#include "host/report/render/json_text.h"
 
 #include <charconv>
 #include <cmath>

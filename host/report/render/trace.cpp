@@ -1,12 +1,12 @@
-#include "host/report/trace.h"
+#include "host/report/render/trace.h"
 
 #include <cerrno>
 #include <cstring>
 
 #include "host/core/exception.h"
-#include "host/report/json_text.h"
 #include "host/report/labels.h"
 #include "host/report/params.h"
+#include "host/report/render/json_text.h"
 
 namespace vireo {
 

@@ -19,11 +19,10 @@
 #include <string_view>
 #include <vector>
 
-#include "host/core/export.h"
-#include "host/report/canvas.h"
-#include "host/report/render_cairo_handles.h"
-#include "host/report/render_cairo_image.h"
-#include "host/report/render_cairo_text.h"
+#include "host/report/render/canvas.h"
+#include "host/report/render/render_cairo_handles.h"
+#include "host/report/render/render_cairo_image.h"
+#include "host/report/render/render_cairo_text.h"
 
 namespace vireo {
 
@@ -31,7 +30,7 @@ struct TnPoint {
   double x = 0, y = 0;
 };
 
-class VIREO_API CairoPainter {
+class CairoPainter {
  public:
   // `cr` is borrowed and must outlive the painter.
   CairoPainter(cairo_t* cr, double device_scale, bool raster);

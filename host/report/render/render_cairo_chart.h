@@ -7,8 +7,7 @@
 // across the series, so series with gaps still line up.
 #pragma once
 
-#include "host/core/export.h"
-#include "host/report/canvas.h"
+#include "host/report/render/canvas.h"
 
 namespace vireo {
 
@@ -19,11 +18,11 @@ class CairoPainter;
 struct ChartScale {
   double low = 0, high = 1, step = 1;
 };
-VIREO_API ChartScale NiceChartScale(double min, double max, int max_ticks);
+ChartScale NiceChartScale(double min, double max, int max_ticks);
 
 // Write one category label out of every `step` so that labels as wide as
 // `widest` (plus a gap) fit in their slots of the plot width.
-VIREO_API int ChartLabelStep(int label_count, double widest, double plot_width);
+int ChartLabelStep(int label_count, double widest, double plot_width);
 
 void DrawLineChart(CairoPainter& painter, const TnRect& box, const TnChartData& chart);
 

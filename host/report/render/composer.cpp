@@ -1,4 +1,4 @@
-#include "host/report/composer.h"
+#include "host/report/render/composer.h"
 
 #include "host/core/exception.h"
 #include "host/report/chart.h"

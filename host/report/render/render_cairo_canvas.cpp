@@ -1,4 +1,4 @@
-#include "host/report/render_cairo_canvas.h"
+#include "host/report/render/render_cairo_canvas.h"
 
 #include <cerrno>
 #include <cstdio>

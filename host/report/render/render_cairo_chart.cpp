@@ -1,4 +1,4 @@
-#include "host/report/render_cairo_chart.h"
+#include "host/report/render/render_cairo_chart.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "host/core/format.h"
-#include "host/report/render_cairo_draw.h"
+#include "host/report/render/render_cairo_draw.h"
 
 namespace vireo {
 

@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "host/report/canvas.h"
 #include "host/report/labels.h"
 #include "host/report/layout.h"
 #include "host/report/params.h"
-#include "host/report/spool.h"
-#include "host/report/trace.h"
+#include "host/report/render/canvas.h"
+#include "host/report/render/spool.h"
+#include "host/report/render/trace.h"
 
 namespace vireo {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "host/report/render_cairo_handles.h"
+#include "host/report/render/render_cairo_handles.h"
 
 namespace vireo {
 

@@ -25,9 +25,8 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "host/core/export.h"
-#include "host/report/canvas.h"
-#include "host/report/render_cairo_handles.h"
+#include "host/report/render/canvas.h"
+#include "host/report/render/render_cairo_handles.h"
 
 namespace vireo {
 
@@ -43,7 +42,7 @@ struct ShapedText {
   bool ellipsized = false;
 };
 
-class VIREO_API TextShaper {
+class TextShaper {
  public:
   static constexpr std::size_t kDefaultCapacity = 4096;
 

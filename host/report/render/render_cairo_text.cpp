@@ -1,4 +1,4 @@
-#include "host/report/render_cairo_text.h"
+#include "host/report/render/render_cairo_text.h"
 
 #include <cmath>
 #include <functional>

@@ -1,7 +1,7 @@
 // Record layout of the spool file: an opcode byte, then the fields in
 // native byte order (the file never leaves the process that wrote it).
 // Rectangles are four floats; texts a 32-bit length and the bytes.
-#include "host/report/spool.h"
+#include "host/report/render/spool.h"
 
 #include <fcntl.h>
 #include <unistd.h>

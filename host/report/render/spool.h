@@ -19,13 +19,12 @@
 #include <utility>
 #include <vector>
 
-#include "host/core/export.h"
-#include "host/report/canvas.h"
-#include "host/report/file_handle.h"
+#include "host/report/render/canvas.h"
+#include "host/report/render/file_handle.h"
 
 namespace vireo {
 
-class VIREO_API TnPageSpool {
+class TnPageSpool {
  public:
   // Opens the temporary file (in TMPDIR, else /tmp); it disappears when the
   // spool is destroyed or the process ends.

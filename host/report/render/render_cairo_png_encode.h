@@ -8,7 +8,7 @@
 
 #include <cairo.h>
 
-#include "host/report/render_cairo_canvas.h"
+#include "host/report/render/render_cairo_canvas.h"
 
 namespace vireo {
 

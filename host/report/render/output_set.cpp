@@ -1,4 +1,4 @@
-#include "host/report/outputs.h"
+#include "host/report/render/output_set.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "host/core/exception.h"
 

@@ -1,4 +1,4 @@
-#include "host/report/text_renderer.h"
+#include "host/report/render/text_renderer.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -10,7 +10,7 @@
 #include "host/core/exception.h"
 #include "host/core/format.h"
 #include "host/core/text.h"
-#include "host/report/file_handle.h"
+#include "host/report/render/file_handle.h"
 
 namespace vireo {
 

@@ -14,11 +14,10 @@
 #include <memory>
 #include <string>
 
-#include "host/core/export.h"
-#include "host/report/canvas.h"
+#include "host/report/render/canvas.h"
 
 namespace vireo {
 
-VIREO_API std::unique_ptr<TnCanvas> MakeTextCanvas(const std::string& path);
+std::unique_ptr<TnCanvas> MakeTextCanvas(const std::string& path);
 
 }  // namespace vireo

@@ -1,11 +1,11 @@
-#include "host/report/render_cairo_draw.h"
+#include "host/report/render/render_cairo_draw.h"
 
 #include <pango/pangocairo.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "host/report/render_cairo_chart.h"
+#include "host/report/render/render_cairo_chart.h"
 
 namespace vireo {
 
