@@ -15,12 +15,11 @@
 #include <unordered_map>
 #include <vector>
 
-#include "host/biz/notes.h"
-#include "host/core/export.h"
+#include "host/biz/balance/notes.h"
 
 namespace vireo::biz {
 
-struct VIREO_API ChartAccount {
+struct ChartAccount {
   int64_t code = 0;
   bool synthetic = false;      // TIPOCONTA 1
   std::string classification;  // trimmed
@@ -35,9 +34,9 @@ struct VIREO_API ChartAccount {
 // Whether `classification` lies below `ancestor` in the tree: it extends it,
 // and at a segment boundary when the classification has separators
 // ("1.1" is above "1.1.01" but not above "1.10.01").
-VIREO_API bool IsBelow(const std::string& ancestor, const std::string& classification);
+bool IsBelow(const std::string& ancestor, const std::string& classification);
 
-class VIREO_API ChartOfAccounts {
+class ChartOfAccounts {
  public:
   // Reads the chart and the group natures through the current connection.
   // Accounts whose group has no nature get nature 0: every entry then
@@ -70,18 +69,16 @@ class VIREO_API ChartOfAccounts {
 // Notes an account whose group gives no nature (the configuration lacks it,
 // or the classification names no group); nothing when there is no
 // configuration at all, which is noted once for the whole chart.
-VIREO_API void NoteUnknownNature(const ChartOfAccounts& chart, const ChartAccount& account,
-                                 Notes& notes);
+void NoteUnknownNature(const ChartOfAccounts& chart, const ChartAccount& account, Notes& notes);
 
 // Which analytic accounts a selection text (pCodigoConta syntax) picks: every
 // one when it is empty; otherwise those named or inside a range, and all the
 // analytic accounts below a synthetic account that is picked.  A single code
 // that is not in the chart, or a range with no account, is noted.
-VIREO_API std::vector<bool> ChosenAnalytics(const ChartOfAccounts& chart,
-                                            const std::string& selection,
-                                            const std::string& param_name, Notes& notes);
+std::vector<bool> ChosenAnalytics(const ChartOfAccounts& chart, const std::string& selection,
+                                  const std::string& param_name, Notes& notes);
 
 // The shortest selection text naming exactly these codes ("1..4;7").
-VIREO_API std::string SelectionOf(std::vector<int64_t> codes);
+std::string SelectionOf(std::vector<int64_t> codes);
 
 }  // namespace vireo::biz

@@ -1,4 +1,4 @@
-#include "host/biz/entry_totals.h"
+#include "host/biz/balance/entry_totals.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "host/biz/balance_rows.h"
+#include "host/biz/balance/balance_rows.h"
 
 #include <algorithm>
 #include <map>

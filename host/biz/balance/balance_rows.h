@@ -7,15 +7,14 @@
 #include <cstdint>
 #include <vector>
 
-#include "host/biz/chart_of_accounts.h"
-#include "host/biz/entry_totals.h"
-#include "host/biz/notes.h"
-#include "host/core/export.h"
+#include "host/biz/balance/chart_of_accounts.h"
+#include "host/biz/balance/entry_totals.h"
+#include "host/biz/balance/notes.h"
 
 namespace vireo::biz {
 
 // Amounts in cents.
-struct VIREO_API BalanceFigures {
+struct BalanceFigures {
   int64_t before = 0;    // opening balance
   int64_t debit = 0;     // inflows of the period
   int64_t credit = 0;    // outflows of the period
@@ -25,13 +24,13 @@ struct VIREO_API BalanceFigures {
   void Add(const BalanceFigures& other);
 };
 
-struct VIREO_API BalanceRow {
+struct BalanceRow {
   int64_t company = 0;  // 0 when the companies go together
   const ChartAccount* account = nullptr;
   BalanceFigures figures;
 };
 
-struct VIREO_API BalanceChoices {
+struct BalanceChoices {
   std::vector<bool> kept;          // per chart position: analytic accounts that may appear
   bool by_company = false;         // a set per company; else one set with code 0
   std::vector<int64_t> companies;  // selected companies that exist
@@ -44,8 +43,8 @@ struct VIREO_API BalanceChoices {
 // left out and noted.  A synthetic account appears when an analytic account
 // below it does.  Accounts that belong to one company (CODIGOESCRITORIO)
 // appear without figures only in that company's set.
-VIREO_API std::vector<BalanceRow> BuildBalanceRows(const ChartOfAccounts& chart,
-                                                   const std::vector<EntryTotal>& totals,
-                                                   const BalanceChoices& choices, Notes& notes);
+std::vector<BalanceRow> BuildBalanceRows(const ChartOfAccounts& chart,
+                                         const std::vector<EntryTotal>& totals,
+                                         const BalanceChoices& choices, Notes& notes);
 
 }  // namespace vireo::biz

@@ -1,4 +1,4 @@
-#include "host/biz/notes.h"
+#include "host/biz/balance/notes.h"
 
 #include <algorithm>
 

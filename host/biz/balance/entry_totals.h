@@ -14,11 +14,10 @@
 #include <vector>
 
 #include "host/core/datetime.h"
-#include "host/core/export.h"
 
 namespace vireo::biz {
 
-struct VIREO_API EntryQuery {
+struct EntryQuery {
   TDateTime first_day = 0;
   TDateTime last_day = 0;
   bool opening = true;         // also sum the entries before first_day
@@ -28,7 +27,7 @@ struct VIREO_API EntryQuery {
   std::string origins_out;     // selection of entry origins left out
 };
 
-struct VIREO_API EntryTotal {
+struct EntryTotal {
   int64_t company = 0;
   int64_t account = 0;
   int kind = 0;         // low byte of TIPOMOVCAIXA (null read as 0): 1 inflow, 255 outflow
@@ -39,8 +38,8 @@ struct VIREO_API EntryTotal {
 };
 
 // The SQL text, with the markers :pDataInicial and :pDataFinal.
-VIREO_API std::string EntryTotalsSQL(const EntryQuery& query);
+std::string EntryTotalsSQL(const EntryQuery& query);
 // Runs it on the current connection.
-VIREO_API std::vector<EntryTotal> LoadEntryTotals(const EntryQuery& query);
+std::vector<EntryTotal> LoadEntryTotals(const EntryQuery& query);
 
 }  // namespace vireo::biz

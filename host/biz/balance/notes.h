@@ -6,11 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "host/core/export.h"
-
 namespace vireo::biz {
 
-class VIREO_API Notes {
+class Notes {
  public:
   // The same text noted twice is kept once.
   void Add(const std::string& text);

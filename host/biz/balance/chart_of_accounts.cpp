@@ -1,4 +1,4 @@
-#include "host/biz/chart_of_accounts.h"
+#include "host/biz/balance/chart_of_accounts.h"
 
 #include <algorithm>
 #include <cctype>
