@@ -8,5 +8,5 @@
 #define VIREO_API __attribute__((visibility("default")))
 
 // Marks a part of an exported class that stays inside its library: a nested
-// type that only the library's own sources use.
+// type or a private helper that only the library's own sources use.
 #define VIREO_LOCAL __attribute__((visibility("hidden")))

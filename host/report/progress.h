@@ -45,7 +45,7 @@ class VIREO_API TnProgresso : public TObject {
   void Reset();
 
  private:
-  void Draw(bool force = false);
+  VIREO_LOCAL void Draw(bool force = false);
 
   TnProgressBar total_, parcial_;
   bool visible_ = false;
