@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "host/biz/balance_rows.h"
-#include "host/biz/chart_of_accounts.h"
-#include "host/biz/entry_totals.h"
-#include "host/biz/notes.h"
+#include "host/biz/balance/balance_rows.h"
+#include "host/biz/balance/chart_of_accounts.h"
+#include "host/biz/balance/entry_totals.h"
+#include "host/biz/balance/notes.h"
 #include "host/core/exception.h"
 #include "host/core/text.h"
 #include "host/data/dataset.h"

@@ -8,18 +8,16 @@
 #include "host/data/selection.h"
 #include "host/report/base_dll.h"
 #include "host/report/chart.h"
-#include "host/report/composer.h"
 #include "host/report/image.h"
 #include "host/report/panel.h"
 #include "host/report/progress.h"
-#include "host/report/spool.h"
-#include "host/report/text_renderer.h"
-#include "host/report/trace.h"
-
-#if __has_include("host/report/render_cairo.h")
-#include "host/report/render_cairo.h"
-#define VIREO_HAS_CAIRO_RENDERERS 1
-#endif
+#include "host/report/render/composer.h"
+#include "host/report/render/output_set.h"
+#include "host/report/render/render_cairo.h"
+#include "host/report/render/spool.h"
+#include "host/report/render/status_area.h"
+#include "host/report/render/text_renderer.h"
+#include "host/report/render/trace.h"
 
 namespace vireo {
 
@@ -442,11 +440,6 @@ void TnrwReport::BeginPrint(const TnPrintOutputs& outputs) {
   if (printing_ || page_count_ > 0) {
     throw Exception(layout_.file + ": este motor já imprimiu; cada impressão usa um motor novo");
   }
-#ifndef VIREO_HAS_CAIRO_RENDERERS
-  if (!outputs.pdf.empty() || !outputs.png.empty()) {
-    throw Exception("Saída PDF/PNG indisponível: os renderizadores não fazem parte desta versão.");
-  }
-#endif
   outputs_ = std::make_unique<TnOutputSet>(outputs);
   try {
     spool_ = std::make_unique<TnPageSpool>();
@@ -473,10 +466,8 @@ void TnrwReport::EndPrint(const std::vector<TnCanvas*>& more) {
     const TnPrintOutputs& temp = outputs_->Temporary();
     std::vector<std::unique_ptr<TnCanvas>> canvases;
     if (!temp.text.empty()) canvases.push_back(MakeTextCanvas(temp.text));
-#ifdef VIREO_HAS_CAIRO_RENDERERS
     if (!temp.pdf.empty()) canvases.push_back(MakePdfCanvas(temp.pdf));
     if (!temp.png.empty()) canvases.push_back(MakePngCanvas(temp.png));
-#endif
     std::vector<TnCanvas*> targets;
     for (auto& c : canvases) targets.push_back(c.get());
     targets.insert(targets.end(), more.begin(), more.end());

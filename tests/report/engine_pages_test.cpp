@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "host/core/exception.h"
-#include "host/report/composer.h"
 #include "host/report/labels.h"
+#include "host/report/render/composer.h"
 #include "tests/report/report_test_support.h"
 
 namespace vireo {
