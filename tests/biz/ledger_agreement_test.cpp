@@ -56,43 +56,43 @@ class LedgerAgreementTest : public BizDbTest {
  protected:
   void SetUp() override {
     BizDbTest::SetUp();
-    Configuration({1, -1, -1, 1});
-    Company(1);
-    Company(2);
-    History(1, "Recebimento de cliente");
-    History(2, "Pagamento a fornecedor");
-    Synthetic(1, "1", "ATIVO");
-    Analytic(2, "1.1.01", "Caixa", 1);
-    Analytic(3, "1.1.02", "Banco", 4);
-    Synthetic(4, "2", "PASSIVO");
-    Analytic(5, "2.1.01", "Cartão", 3);
-    Analytic(6, "2.1.02", "Fornecedores", 0);
-    Synthetic(7, "3", "RECEITAS");
-    Analytic(8, "3.1.01", "Serviços", 0);
+    Configuracao({1, -1, -1, 1});
+    Empresa(1, "Empresa 1");
+    Empresa(2, "Empresa 2");
+    Historico(1, "Recebimento de cliente");
+    Historico(2, "Pagamento a fornecedor");
+    Sintetica(1, "1", "ATIVO");
+    Analitica(2, "1.1.01", "Caixa", 1);
+    Analitica(3, "1.1.02", "Banco", 4);
+    Sintetica(4, "2", "PASSIVO");
+    Analitica(5, "2.1.01", "Cartão", 3);
+    Analitica(6, "2.1.02", "Fornecedores", 0);
+    Sintetica(7, "3", "RECEITAS");
+    Analitica(8, "3.1.01", "Serviços", 0);
     int code = 0, settlement = 0;
     // Receipts: bank in (cash side), revenue out (origin side).
     for (int month = 1; month <= 6; ++month) {
       for (int company : {1, 2}) {
         const double value = 100.0 * month + company + 0.35;
         ++settlement;
-        Entry(company, ++code, 3, Day(2025, month, 5), 1, value, 2, 1);
-        Settled(company, settlement, code, 2, 3);
-        Entry(company, ++code, 8, Day(2025, month, 5), -1, value, 2, 1);
-        Settled(company, settlement, code, 1, 8);
+        Caixa(company, ++code, 3, Dia(2025, month, 5), 1, value, {.origem = 2});
+        AcertoCaixa(company, settlement, code, 2, 3);
+        Caixa(company, ++code, 8, Dia(2025, month, 5), -1, value, {.origem = 2});
+        AcertoCaixa(company, settlement, code, 1, 8);
         // A payment by card (credit nature) of a supplier.
         ++settlement;
-        Entry(company, ++code, 5, Day(2025, month, 12), -1, 40.0 + month, 1, 2);
-        Settled(company, settlement, code, 2, 5);
-        Entry(company, ++code, 6, Day(2025, month, 12), 1, 40.0 + month, 1, 2);
-        Settled(company, settlement, code, 1, 6);
+        Caixa(company, ++code, 5, Dia(2025, month, 12), -1, 40.0 + month, {.origem = 1, .hist = 2});
+        AcertoCaixa(company, settlement, code, 2, 5);
+        Caixa(company, ++code, 6, Dia(2025, month, 12), 1, 40.0 + month, {.origem = 1, .hist = 2});
+        AcertoCaixa(company, settlement, code, 1, 6);
         // A transfer from the bank to the cash box: both current accounts.
         ++settlement;
-        Entry(company, ++code, 3, Day(2025, month, 20), -1, 25.0, 3, 2);
-        Settled(company, settlement, code, 1, 3);
-        Entry(company, ++code, 2, Day(2025, month, 20), 1, 25.0, 3, 1);
-        Settled(company, settlement, code, 2, 2);
+        Caixa(company, ++code, 3, Dia(2025, month, 20), -1, 25.0, {.origem = 3, .hist = 2});
+        AcertoCaixa(company, settlement, code, 1, 3);
+        Caixa(company, ++code, 2, Dia(2025, month, 20), 1, 25.0, {.origem = 3});
+        AcertoCaixa(company, settlement, code, 2, 2);
         // Not settled: bank fees.
-        Entry(company, ++code, 3, Day(2025, month, 28), -1, 3.10, 4, 2);
+        Caixa(company, ++code, 3, Dia(2025, month, 28), -1, 3.10, {.origem = 4, .hist = 2});
       }
     }
   }
@@ -153,7 +153,7 @@ TEST_F(LedgerAgreementTest, OriginFilterAgreesInBothModes) {
 }
 
 TEST_F(LedgerAgreementTest, AnEntryInTwoSettlementsCountsAsOftenAsTheLedgerListsIt) {
-  Settled(1, 999, 1, 1, 3);  // the first receipt also sits in another settlement
+  AcertoCaixa(1, 999, 1, 1, 3);  // the first receipt also sits in another settlement
   ExpectAgreement(false, "2");
   ExpectAgreement(true, "2");
 }

@@ -21,8 +21,8 @@ class GerencialTest : public PostingDbTest {
   void SetUp() override {
     PostingDbTest::SetUp();
     Empresa(1, "Empresa Um Ltda", "11.111.111/0001-11");
-    Conta(1, 1101, "Despesas Gerais");
-    Conta(1, 2101, "Fornecedores");
+    ContaCtb(1, 1101, "Despesas Gerais");
+    ContaCtb(1, 2101, "Fornecedores");
     Centro(10, "Administração");
     Centro(20, "Vendas");
     Centro(30, "Produção");
@@ -225,7 +225,7 @@ TEST_F(GerencialTest, SummariesFollowEvenWhenTheLastRowsAreLeftOut) {
 
 TEST_F(GerencialTest, SeparatorBeforeEachChangeOfCompanyOrOrigin) {
   Empresa(2, "Empresa Dois SA");
-  Conta(2, 1101, "Despesas");
+  ContaCtb(2, 1101, "Despesas");
   LctoPagar(1, 5, 10, 1101, 0);
   Rateio(1, 1, 1, 10, 10);
   LctoPagar(2, 5, 20, 1101, 0);
@@ -250,7 +250,7 @@ TEST_F(GerencialTest, SeparatorBeforeEachChangeOfCompanyOrOrigin) {
 
 TEST_F(GerencialTest, SameKeyInTwoCompaniesMakesTwoEntries) {
   Empresa(2, "Empresa Dois SA");
-  Conta(2, 1101, "Despesas");
+  ContaCtb(2, 1101, "Despesas");
   for (int escrit : {1, 2}) {
     LctoPagar(1, 5, 100, 1101, 0, escrit);
     Rateio(escrit, 1, 1, 10, 50);

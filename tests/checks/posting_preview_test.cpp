@@ -26,8 +26,8 @@ class PreviaTest : public PostingDbTest {
     Empresa(2, "Empresa Dois SA", "22.222.222/0001-22");
     Empresa(3, "Empresa Três ME", "33.333.333/0001-33");
     for (int escrit : {1, 2, 3}) {
-      Conta(escrit, 1101, "Despesas Gerais");
-      Conta(escrit, 2101, "Fornecedores");
+      ContaCtb(escrit, 1101, "Despesas Gerais");
+      ContaCtb(escrit, 2101, "Fornecedores");
     }
   }
 

@@ -34,7 +34,8 @@ class PaginasTest : public LedgerDbTest {
   // n one-line inflows of 1,00 on the account, from 1 March on.
   void Entradas(int conta, int n, int primeiro_codigo) {
     for (int i = 0; i < n; ++i) {
-      Caixa(1, primeiro_codigo + i, conta, Dia(2024, 3, 1 + i % 28), 1, 1, "Recebimento");
+      Caixa(1, primeiro_codigo + i, conta, Dia(2024, 3, 1 + i % 28), 1, 1,
+            {.historico = "Recebimento"});
     }
   }
 };
