@@ -37,11 +37,15 @@ std::string EnvOr(const char* name, const std::string& fallback) {
   return v && *v ? v : fallback;
 }
 
+std::string UserOf(const TnConnectionParams& p) {
+  return p.user.empty() ? EnvOr("ISC_USER", "SYSDBA") : p.user;
+}
+
 std::vector<unsigned char> BuildDpb(ThrowStatusWrapper& st, const TnConnectionParams& p,
                                     bool create) {
   Firebird::IXpbBuilder* dpb =
       fb::Util()->getXpbBuilder(&st, Firebird::IXpbBuilder::DPB, nullptr, 0);
-  std::string user = p.user.empty() ? EnvOr("ISC_USER", "SYSDBA") : p.user;
+  std::string user = UserOf(p);
   std::string password = p.password.empty() ? EnvOr("ISC_PASSWORD", "") : p.password;
   dpb->insertString(&st, isc_dpb_user_name, user.c_str());
   if (!password.empty()) dpb->insertString(&st, isc_dpb_password, password.c_str());
@@ -80,6 +84,61 @@ std::string FirstLine(const std::string& sql) {
   return s;
 }
 
+// "host/port" of "host/port:/path/file.fdb" (or "[::1]/port:alias").
+std::string ServerOf(const std::string& db) {
+  size_t from = db.size() > 0 && db[0] == '[' ? db.find(']') : 0;
+  size_t colon = db.find(':', from == std::string::npos ? 0 : from);
+  return db.substr(0, colon);
+}
+
+// Firebird's status text on one line, for the end of a message.
+std::string OneLine(std::string text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\n') {
+      out += text[i];
+    } else if (i + 1 < text.size()) {
+      out += ' ';
+      if (text[i + 1] == '-') ++i;
+    }
+  }
+  return out;
+}
+
+// Opening or creating a database fails mostly for reasons a user can fix:
+// those are told in the user's terms, the rest in Firebird's words.
+[[noreturn]] void RaiseAttachFailure(const std::string& context, const TnConnectionParams& p,
+                                     const Firebird::FbException& e) {
+  const intptr_t* errors = e.getStatus()->getErrors();
+  intptr_t code = errors[0] == isc_arg_gds ? errors[1] : 0;
+  std::string firebird = OneLine(fb::StatusText(e.getStatus()));
+  if (code == isc_login) {
+    throw EDatabaseError(context + ": o servidor recusou o usuário " + UserOf(p) +
+                         " ou a senha (ISC_USER, ISC_PASSWORD)");
+  }
+  if (code == isc_network_error) {
+    throw EDatabaseError(context + ": sem conexão com o servidor " + ServerOf(p.database) + " (" +
+                         firebird + ")");
+  }
+  throw EDatabaseError(context + ": " + fb::StatusText(e.getStatus()));
+}
+
+// Runs an attach or create, turning its failure into a message that names
+// the database and what went wrong.
+template <class Fn>
+void Attach(const std::string& context, const TnConnectionParams& p, Fn&& fn) {
+  ThrowStatusWrapper status(fb::Master()->getStatus());
+  struct Dispose {
+    ThrowStatusWrapper& s;
+    ~Dispose() { s.dispose(); }
+  } dispose{status};
+  try {
+    fn(status);
+  } catch (const Firebird::FbException& e) {
+    RaiseAttachFailure(context, p, e);
+  }
+}
+
 }  // namespace
 
 struct TnConnection::Impl {
@@ -115,12 +174,12 @@ std::unique_ptr<TnConnection> TnConnection::Open(const TnConnectionParams& param
   }
   auto impl = std::make_unique<Impl>();
   impl->database = params.database;
-  fb::Call("Não foi possível abrir o banco de dados " + params.database,
-           [&](ThrowStatusWrapper& st) {
-             auto dpb = BuildDpb(st, params, false);
-             impl->att = fb::Ref<IAttachment>(fb::Master()->getDispatcher()->attachDatabase(
-                 &st, params.database.c_str(), static_cast<unsigned>(dpb.size()), dpb.data()));
-           });
+  Attach("Não foi possível abrir o banco de dados " + params.database, params,
+         [&](ThrowStatusWrapper& st) {
+           auto dpb = BuildDpb(st, params, false);
+           impl->att = fb::Ref<IAttachment>(fb::Master()->getDispatcher()->attachDatabase(
+               &st, params.database.c_str(), static_cast<unsigned>(dpb.size()), dpb.data()));
+         });
   return std::unique_ptr<TnConnection>(new TnConnection(std::move(impl)));
 }
 
@@ -130,12 +189,12 @@ std::unique_ptr<TnConnection> TnConnection::Create(const TnConnectionParams& par
   }
   auto impl = std::make_unique<Impl>();
   impl->database = params.database;
-  fb::Call("Não foi possível criar o banco de dados " + params.database,
-           [&](ThrowStatusWrapper& st) {
-             auto dpb = BuildDpb(st, params, true);
-             impl->att = fb::Ref<IAttachment>(fb::Master()->getDispatcher()->createDatabase(
-                 &st, params.database.c_str(), static_cast<unsigned>(dpb.size()), dpb.data()));
-           });
+  Attach("Não foi possível criar o banco de dados " + params.database, params,
+         [&](ThrowStatusWrapper& st) {
+           auto dpb = BuildDpb(st, params, true);
+           impl->att = fb::Ref<IAttachment>(fb::Master()->getDispatcher()->createDatabase(
+               &st, params.database.c_str(), static_cast<unsigned>(dpb.size()), dpb.data()));
+         });
   return std::unique_ptr<TnConnection>(new TnConnection(std::move(impl)));
 }
 
