@@ -67,13 +67,18 @@ void Demo(const DbOptions& o) {
   } catch (...) {
     // A database without its demo data is not what was asked for.
     con.reset();
-    std::filesystem::remove(o.db);
+    std::error_code ignored;
+    if (std::filesystem::is_regular_file(o.db, ignored)) std::filesystem::remove(o.db, ignored);
     throw;
   }
   double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  std::printf("Banco de demonstração criado: %s (escala %d, semente %u, %.1f s, %.1f MB)\n",
-              o.db.c_str(), o.scale, o.seed, secs,
-              std::filesystem::file_size(o.db) / (1024.0 * 1024.0));
+  // A database on a server has no file here to measure.
+  std::error_code no_file;
+  const auto bytes = std::filesystem::file_size(o.db, no_file);
+  char size[32] = "";
+  if (!no_file) std::snprintf(size, sizeof size, ", %.1f MB", bytes / (1024.0 * 1024.0));
+  std::printf("Banco de demonstração criado: %s (escala %d, semente %u, %.1f s%s)\n", o.db.c_str(),
+              o.scale, o.seed, secs, size);
   PrintSummary(*con);
 }
 
