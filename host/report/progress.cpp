@@ -62,7 +62,21 @@ StatusArea& Area() {
   return area;
 }
 
+thread_local TnProgressObserver* observer = nullptr;
+
 }  // namespace
+
+TnProgressObserver::~TnProgressObserver() = default;
+
+TnProgressObserver* SetProgressObserver(TnProgressObserver* next) {
+  TnProgressObserver* previous = observer;
+  observer = next;
+  return previous;
+}
+
+void NotifyCounterChanged(long long position, long long total, int page) {
+  if (observer != nullptr) observer->CounterChanged(position, total, page);
+}
 
 void ShowStatus(TnStatusSlot slot, const std::vector<std::string>& lines, bool force) {
   Area().Set(slot, lines, force);
@@ -95,6 +109,7 @@ void TnProgresso::Reset() {
   total_ = TnProgressBar{};
   parcial_ = TnProgressBar{};
   visible_ = false;
+  if (observer != nullptr) observer->FrameChanged(*this);
 }
 
 void TnProgresso::MostrarMultiplo(TObject*) {
@@ -141,9 +156,11 @@ void TnProgresso::SetTextos(const std::string& total, const std::string& parcial
 void TnProgresso::Hide() {
   visible_ = false;
   ClearStatus(TnStatusSlot::Frame);
+  if (observer != nullptr) observer->FrameChanged(*this);
 }
 
 void TnProgresso::Draw(bool force) {
+  if (observer != nullptr) observer->FrameChanged(*this);
   if (!visible_) return;
   ShowStatus(TnStatusSlot::Frame,
              {ProgressLine(total_.text, total_.position, total_.min, total_.max),
