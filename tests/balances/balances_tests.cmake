@@ -5,7 +5,7 @@
 vireo_test_program(balances_tests balances VireoReport5 VireoDb KorvanFin5)
 if(TARGET balances_tests)
   find_package(nlohmann_json 3 REQUIRED)
-  target_link_libraries(balances_tests PRIVATE nlohmann_json::nlohmann_json ${CMAKE_DL_LIBS})
+  target_link_libraries(balances_tests PRIVATE nlohmann_json::nlohmann_json)
   target_compile_definitions(balances_tests PRIVATE
     VIREO_PLUGIN_DIR="${VIREO_PLUGIN_DIR}"
     VIREO_BIN="$<TARGET_FILE:vireo>")
