@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "host/report/render_cairo.h"
-#include "host/report/render_cairo_draw.h"
+#include "host/report/render/render_cairo.h"
+#include "host/report/render/render_cairo_draw.h"
 
 namespace vireo {
 namespace {

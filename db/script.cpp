@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "host/core/exception.h"
+#include "host/core/text.h"
 
 namespace vireo {
 
@@ -26,16 +27,6 @@ std::vector<std::string_view> Words(std::string_view s) {
     if (i > start) words.push_back(s.substr(start, i - start));
   }
   return words;
-}
-
-bool SameWord(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(a[i])) !=
-        std::toupper(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
 }
 
 // Walks the script once, keeping the line number for messages.
@@ -155,7 +146,7 @@ class ScriptScanner {
   // "SET TERM x" switches the terminator; answers whether body was one.
   bool SetTerm(std::string_view body, int line) {
     std::vector<std::string_view> words = Words(body);
-    if (words.size() < 2 || !SameWord(words[0], "SET") || !SameWord(words[1], "TERM")) {
+    if (words.size() < 2 || !SameText(words[0], "SET") || !SameText(words[1], "TERM")) {
       return false;
     }
     if (words.size() != 3) Fail(line, "SET TERM deve indicar um único terminador");

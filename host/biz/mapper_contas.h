@@ -1,6 +1,6 @@
 // TnMapperContas: the rows of the account-balance data module
 // (TnFprDPGerarSaldoContaIndividual's "nClientDataSet"), as the ledger and
-// the trial balance read them.  Kept beside the module so the reports and the
+// the trial balances read them.  Kept beside the module so the reports and the
 // module agree on one shape.
 #pragma once
 
@@ -20,8 +20,9 @@ struct TnMapperContas {
   TField* ValorCredito{};
   TField* Saldo{};
   TField* SaldoAnterior{};
+  TField* NaturSaldo{};
   VIREO_MAPPER(TnMapperContas, CodigoEscrit, CodigoConta, ClassifConta, DescrConta, TipoConta,
-               Movimento, ValorDebito, ValorCredito, Saldo, SaldoAnterior)
+               Movimento, ValorDebito, ValorCredito, Saldo, SaldoAnterior, NaturSaldo)
 };
 
 }  // namespace vireo

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "host/biz/balance_rows.h"
-#include "host/biz/chart_of_accounts.h"
-#include "host/biz/entry_totals.h"
-#include "host/biz/notes.h"
+#include "host/biz/balance/balance_rows.h"
+#include "host/biz/balance/chart_of_accounts.h"
+#include "host/biz/balance/entry_totals.h"
+#include "host/biz/balance/notes.h"
 #include "host/core/exception.h"
 #include "host/core/text.h"
 #include "host/data/dataset.h"
@@ -26,20 +26,6 @@ const char kIndex[] = "CodigoEscrit;ClassifConta;CodigoConta";
 // Beyond this many items the account condition is left out of the SQL; the
 // totals of other accounts are then dropped in memory instead.
 const size_t kMaxSqlAccountItems = 200;
-
-// What one run was asked for.
-struct Request {
-  TDateTime first_day = 0;
-  TDateTime last_day = 0;
-  bool opening = true;
-  bool cash_movement = false;
-  bool zero_rows = false;
-  bool by_company = false;
-  bool omit_ordinary = false;
-  std::string companies;
-  std::string accounts;
-  std::string origins_out;
-};
 
 TnParamDef Def(const char* name, const char* caption, TnParamKind kind,
                const char* default_value = "") {
@@ -72,30 +58,39 @@ bool Flag(TnpqPowerParam& params, const char* name, bool if_empty) {
   return value.empty() ? if_empty : value == "1";
 }
 
-TDateTime Day(TnpqPowerParam& params, const char* name, const char* what) {
-  TnpqParamItem* item = params.Param(name);
-  if (Trim(item->Value()).empty()) {
+void RefuseMissingDay(TDateTime day, const char* name, const char* what) {
+  if (day == 0) {
     throw EnParam(name, std::string("Informe a data ") + what + " do período (" + name + ").");
   }
-  return item->GetAsDate();
 }
 
-Request ReadRequest(TnpqPowerParam& params) {
-  Request request;
-  request.first_day = Day(params, "pDataInicial", "inicial");
-  request.last_day = Day(params, "pDataFinal", "final");
-  if (request.first_day > request.last_day) {
+TDateTime Day(TnpqPowerParam& params, const char* name, const char* what) {
+  const TDateTime day = DataDoPeriodo(*params.Param(name));
+  RefuseMissingDay(day, name, what);
+  return day;
+}
+
+TnFiltroSaldoConta ReadFilter(TnpqPowerParam& params) {
+  TnFiltroSaldoConta filtro;
+  filtro.DataInicial = Day(params, "pDataInicial", "inicial");
+  filtro.DataFinal = Day(params, "pDataFinal", "final");
+  filtro.GerarSaldoAnterior = Flag(params, "pGerarSaldoAnterior", true);
+  filtro.EhRelMovCaixa = Flag(params, "pEhRelMovCaixa", false);
+  filtro.ImpContaSaldoZero = Flag(params, "pImpContaSaldoZero", false);
+  filtro.QuebraPorEmpresa = Trim(params.GetValues("pQuebra")) == "2";
+  filtro.OmitirContaContabil = Flag(params, "pOmitirContaContabil", false);
+  filtro.CodigoEscrit = params.GetValues("pCodigoEscrit");
+  filtro.CodigoConta = params.GetValues("pCodigoConta");
+  filtro.OrigemLctoCaixa = params.GetValues("pOrigemLctoCaixa");
+  return filtro;
+}
+
+void CheckPeriod(const TnFiltroSaldoConta& filtro) {
+  RefuseMissingDay(filtro.DataInicial, "pDataInicial", "inicial");
+  RefuseMissingDay(filtro.DataFinal, "pDataFinal", "final");
+  if (filtro.DataInicial > filtro.DataFinal) {
     throw EnParam("pDataInicial", "A data inicial não pode ser maior que a data final.");
   }
-  request.opening = Flag(params, "pGerarSaldoAnterior", true);
-  request.cash_movement = Flag(params, "pEhRelMovCaixa", false);
-  request.zero_rows = Flag(params, "pImpContaSaldoZero", false);
-  request.by_company = Trim(params.GetValues("pQuebra")) == "2";
-  request.omit_ordinary = Flag(params, "pOmitirContaContabil", false);
-  request.companies = params.GetValues("pCodigoEscrit");
-  request.accounts = params.GetValues("pCodigoConta");
-  request.origins_out = params.GetValues("pOrigemLctoCaixa");
-  return request;
 }
 
 // Companies of the selection that exist; single codes that do not are noted.
@@ -116,9 +111,10 @@ std::vector<int64_t> SelectedCompanies(const std::string& selection, Notes& note
 }
 
 // Analytic accounts that may appear: chosen, and of a modality the run keeps.
-std::vector<bool> KeptAccounts(const ChartOfAccounts& chart, const Request& request, Notes& notes) {
-  std::vector<bool> kept = biz::ChosenAnalytics(chart, request.accounts, "pCodigoConta", notes);
-  const bool current_only = request.omit_ordinary || request.cash_movement;
+std::vector<bool> KeptAccounts(const ChartOfAccounts& chart, const TnFiltroSaldoConta& filtro,
+                               Notes& notes) {
+  std::vector<bool> kept = biz::ChosenAnalytics(chart, filtro.CodigoConta, "pCodigoConta", notes);
+  const bool current_only = filtro.OmitirContaContabil || filtro.EhRelMovCaixa;
   for (size_t i = 0; i < kept.size(); ++i) {
     if (current_only && chart.Accounts()[i].modality == 0) kept[i] = false;
   }
@@ -144,16 +140,16 @@ std::string AccountFilter(const ChartOfAccounts& chart, const std::vector<bool>&
 }
 
 std::vector<biz::EntryTotal> Totals(const ChartOfAccounts& chart, const std::vector<bool>& kept,
-                                    const Request& request) {
+                                    const TnFiltroSaldoConta& filtro) {
   if (std::find(kept.begin(), kept.end(), true) == kept.end()) return {};
   biz::EntryQuery query;
-  query.first_day = request.first_day;
-  query.last_day = request.last_day;
-  query.opening = request.opening;
-  query.cash_movement = request.cash_movement;
-  query.companies = request.companies;
+  query.first_day = filtro.DataInicial;
+  query.last_day = filtro.DataFinal;
+  query.opening = filtro.GerarSaldoAnterior;
+  query.cash_movement = filtro.EhRelMovCaixa;
+  query.companies = filtro.CodigoEscrit;
   query.accounts = AccountFilter(chart, kept);
-  query.origins_out = request.origins_out;
+  query.origins_out = filtro.OrigemLctoCaixa;
   return biz::LoadEntryTotals(query);
 }
 
@@ -216,9 +212,16 @@ TnFprDPGerarSaldoContaIndividual::~TnFprDPGerarSaldoContaIndividual() = default;
 void TnFprDPGerarSaldoContaIndividual::Executar() {
   TnpqPowerParam& params = *GetParams();
   params.SetValues("pMsgErro", "");
+  PrepareResult(*nClientDataSet());  // a refused run leaves no rows of an earlier one
+  Gerar(ReadFilter(params));
+}
+
+TnClientDataSet* TnFprDPGerarSaldoContaIndividual::Gerar(const TnFiltroSaldoConta& filtro) {
+  TnpqPowerParam& params = *GetParams();
+  params.SetValues("pMsgErro", "");
   TnClientDataSet& result = *nClientDataSet();
   PrepareResult(result);  // a failed run leaves no rows of an earlier one
-  const Request request = ReadRequest(params);
+  CheckPeriod(filtro);
 
   Notes notes;
   const ChartOfAccounts chart = ChartOfAccounts::Load();
@@ -228,15 +231,36 @@ void TnFprDPGerarSaldoContaIndividual::Executar() {
         "lançamento diminui o saldo das contas.");
   }
   biz::BalanceChoices choices;
-  choices.kept = KeptAccounts(chart, request, notes);
-  choices.by_company = request.by_company;
-  choices.companies = SelectedCompanies(request.companies, notes);
-  choices.all_companies = ParseSelection(request.companies, "pCodigoEscrit").empty();
-  choices.zero_rows = request.zero_rows;
+  choices.kept = KeptAccounts(chart, filtro, notes);
+  choices.by_company = filtro.QuebraPorEmpresa;
+  choices.companies = SelectedCompanies(filtro.CodigoEscrit, notes);
+  choices.all_companies = ParseSelection(filtro.CodigoEscrit, "pCodigoEscrit").empty();
+  choices.zero_rows = filtro.ImpContaSaldoZero;
   const std::vector<BalanceRow> rows =
-      biz::BuildBalanceRows(chart, Totals(chart, choices.kept, request), choices, notes);
+      biz::BuildBalanceRows(chart, Totals(chart, choices.kept, filtro), choices, notes);
   WriteResult(result, rows);
   params.SetValues("pMsgErro", notes.Text());
+  return &result;
+}
+
+std::string TnFprDPGerarSaldoContaIndividual::MsgErro() {
+  return GetParams()->GetValues("pMsgErro");
+}
+
+TDateTime DataDoPeriodo(const TnpqParamItem& item) {
+  return Trim(item.Value()).empty() ? 0 : item.GetAsDate();
+}
+
+std::unique_ptr<TnFprDPGerarSaldoContaIndividual> CriarDMSaldoConta() {
+  static const char kNome[] = "TnFprDPGerarSaldoContaIndividual";
+  std::unique_ptr<TnDataModule> dm(CriarDMNovo(kNome));
+  auto* saldo = dynamic_cast<TnFprDPGerarSaldoContaIndividual*>(dm.get());
+  if (saldo == nullptr) {
+    throw Exception(std::string("O módulo de dados ") + kNome +
+                    " não é um TnFprDPGerarSaldoContaIndividual.");
+  }
+  dm.release();
+  return std::unique_ptr<TnFprDPGerarSaldoContaIndividual>(saldo);
 }
 
 }  // namespace vireo

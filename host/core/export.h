@@ -6,3 +6,7 @@
 #pragma once
 
 #define VIREO_API __attribute__((visibility("default")))
+
+// Marks a part of an exported class that stays inside its library: a nested
+// type or a private helper that only the library's own sources use.
+#define VIREO_LOCAL __attribute__((visibility("hidden")))

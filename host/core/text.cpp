@@ -145,4 +145,13 @@ std::vector<std::string> WordWrapString(const std::string& text, int width) {
   return lines;
 }
 
+bool SameText(std::string_view a, std::string_view b) {
+  auto upper = [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; };
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (upper(a[i]) != upper(b[i])) return false;
+  }
+  return true;
+}
+
 }  // namespace vireo

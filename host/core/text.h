@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/core/export.h"
@@ -20,6 +21,10 @@ VIREO_API std::string TrimRight(const std::string& text);
 
 VIREO_API std::string UpperCase(const std::string& text);
 VIREO_API std::string LowerCase(const std::string& text);
+
+// Equal but for the case of ASCII letters, as the host compares names
+// (parameters, labels, fields, SQL markers, data modules, keywords).
+VIREO_API bool SameText(std::string_view a, std::string_view b);
 
 // Case-sensitive replacement of the first occurrence, or of all of them.
 // An empty pattern leaves the text unchanged.

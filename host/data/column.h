@@ -23,9 +23,9 @@ namespace vireo {
 
 enum class StorageKind { Int, Real, Text };
 
-VIREO_API StorageKind StorageOf(TFieldType type);
+StorageKind StorageOf(TFieldType type);
 
-struct VIREO_API TnClientDataSet::Column {
+struct VIREO_LOCAL TnClientDataSet::Column {
   explicit Column(TFieldType t) : type(t), kind(StorageOf(t)) {}
 
   TFieldType type;

@@ -8,6 +8,7 @@
 #include "host/data/dataset.h"
 #include "host/data/fb_message.h"
 #include "host/data/firebird.h"
+#include "host/data/statement_hook.h"
 
 namespace vireo {
 
@@ -62,6 +63,15 @@ const unsigned char kReadOnlyTpb[] = {isc_tpb_version3, isc_tpb_read, isc_tpb_re
                                       isc_tpb_rec_version, isc_tpb_nowait};
 const unsigned char kWriteTpb[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_concurrency,
                                    isc_tpb_wait};
+
+TnStatementHook& Hook() {
+  static TnStatementHook hook;
+  return hook;
+}
+
+void Notify(TnStatementEvent::Kind kind, const std::string& sql, bool read_only, int64_t row) {
+  if (Hook()) Hook()(TnStatementEvent{kind, sql, read_only, row});
+}
 
 std::string FirstLine(const std::string& sql) {
   std::string s = sql.substr(0, std::min<size_t>(sql.size(), 300));
@@ -143,6 +153,7 @@ TnClientDataSet* TnConnection::Query(const std::string& sql, const std::vector<V
 void TnConnection::Requery(TnClientDataSet* dataset, const std::string& sql,
                            const std::vector<Variant>& params, int max_rows) {
   IAttachment* att = impl_->att.get();
+  Notify(TnStatementEvent::kPrepare, sql, true, 0);
   fb::Call("Erro ao executar a consulta [" + FirstLine(sql) + "]", [&](ThrowStatusWrapper& st) {
     fb::Ref<ITransaction> tra(att->startTransaction(&st, sizeof kReadOnlyTpb, kReadOnlyTpb));
     fb::Ref<IStatement> stmt(att->prepare(&st, tra.get(), 0, sql.c_str(), SQL_DIALECT_V6,
@@ -170,6 +181,7 @@ void TnConnection::Requery(TnClientDataSet* dataset, const std::string& sql,
         std::vector<unsigned char> row(reader.MessageLength());
         for (int n = 0; max_rows < 0 || n < max_rows; ++n) {
           if (rs->fetchNext(&st, row.data()) != Firebird::IStatus::RESULT_OK) break;
+          Notify(TnStatementEvent::kFetch, sql, true, n + 1);
           reader.Append(st, att, tra.get(), row.data(), dataset);
         }
         rs->close(&st);
@@ -219,6 +231,7 @@ std::unique_ptr<TnPreparedStatement> TnWriteTransaction::Prepare(const std::stri
   impl->att = impl_->att;
   impl->tra = impl_->tra.get();
   impl->sql = sql;
+  Notify(TnStatementEvent::kPrepare, sql, false, 0);
   fb::Call("Erro ao preparar [" + FirstLine(sql) + "]", [&](ThrowStatusWrapper& st) {
     impl->stmt =
         fb::Ref<IStatement>(impl->att->prepare(&st, impl->tra, 0, sql.c_str(), SQL_DIALECT_V6, 0));
@@ -252,6 +265,11 @@ void TnPreparedStatement::Execute(const std::vector<Variant>& params) {
 
 namespace {
 TnConnection* g_current = nullptr;
+}
+
+TnStatementHook SetStatementHook(TnStatementHook hook) {
+  std::swap(Hook(), hook);
+  return hook;
 }
 
 void SetCurrentConnection(TnConnection* connection) { g_current = connection; }

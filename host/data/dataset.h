@@ -67,7 +67,7 @@ class VIREO_API TField {
   void Clear();  // null
 
  private:
-  int WriteRow() const;  // the row being edited; raises when none
+  VIREO_LOCAL int WriteRow() const;  // the row being edited; raises when none
 
   TnClientDataSet* owner_;
   int index_;
@@ -171,26 +171,26 @@ class VIREO_API TnClientDataSet : public TObject {
     Cell value;
   };
 
-  void CheckActive(const char* operation) const;
-  void CheckIndex(const char* operation) const;
-  void CheckBrowseMode();  // posts or cancels the row being edited
-  void ResolveIndex();
-  void ResolveFilter(const std::string& text);
-  std::vector<Cell> KeyCells(const std::vector<Variant>& key) const;
-  void PlacePosted(int row);
-  void ForgetRow(int row);
-  bool IndexFieldsChanged(int row) const;
-  void MoveTo(int pos) const;
+  VIREO_LOCAL void CheckActive(const char* operation) const;
+  VIREO_LOCAL void CheckIndex(const char* operation) const;
+  VIREO_LOCAL void CheckBrowseMode();  // posts or cancels the row being edited
+  VIREO_LOCAL void ResolveIndex();
+  VIREO_LOCAL void ResolveFilter(const std::string& text);
+  VIREO_LOCAL std::vector<Cell> KeyCells(const std::vector<Variant>& key) const;
+  VIREO_LOCAL void PlacePosted(int row);
+  VIREO_LOCAL void ForgetRow(int row);
+  VIREO_LOCAL bool IndexFieldsChanged(int row) const;
+  VIREO_LOCAL void MoveTo(int pos) const;
 
   // The view is brought up to date on demand, also by const readers.
-  void EnsureView() const;
-  void RebuildView() const;
-  void RebuildOrder() const;
-  void MergePending() const;
-  bool RowLess(int a, int b) const;  // index order, ties by insertion
-  int CompareRows(int a, int b) const;
-  int CompareKey(int row, const std::vector<Cell>& key) const;
-  bool PassesFilter(int row) const;
+  VIREO_LOCAL void EnsureView() const;
+  VIREO_LOCAL void RebuildView() const;
+  VIREO_LOCAL void RebuildOrder() const;
+  VIREO_LOCAL void MergePending() const;
+  VIREO_LOCAL bool RowLess(int a, int b) const;  // index order, ties by insertion
+  VIREO_LOCAL int CompareRows(int a, int b) const;
+  VIREO_LOCAL int CompareKey(int row, const std::vector<Cell>& key) const;
+  VIREO_LOCAL bool PassesFilter(int row) const;
   bool FilterOn() const { return filtered_ && !filter_terms_.empty(); }
 
   std::vector<TFieldDef> defs_;

@@ -6,20 +6,12 @@
 #include <memory>
 
 #include "host/core/exception.h"
+#include "host/core/text.h"
 #include "host/data/connection.h"
 #include "host/data/dataset.h"
 
 namespace vireo {
 namespace {
-
-bool SameName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (std::toupper(static_cast<unsigned char>(a[i])) !=
-        std::toupper(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
 
 // Values for each "?" of the rewritten text.
 std::vector<Variant> PositionalValues(const TnMarkedSQL& marked, const TnSQLParams& params) {
@@ -29,7 +21,7 @@ std::vector<Variant> PositionalValues(const TnMarkedSQL& marked, const TnSQLPara
     for (size_t m = 0; m < marked.markers.size(); ++m) {
       bool found = false;
       for (size_t k = 0; k < params.Names().size() && !found; ++k) {
-        if (SameName(params.Names()[k], marked.markers[m])) {
+        if (SameText(params.Names()[k], marked.markers[m])) {
           per_marker[m] = params.Values()[k];
           found = true;
         }

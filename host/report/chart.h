@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "host/core/export.h"
-#include "host/report/canvas.h"
+#include "host/report/draw_types.h"
 #include "host/report/labels.h"
 
 namespace vireo {

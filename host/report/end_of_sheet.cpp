@@ -49,10 +49,6 @@ void InvalidarFinalFolha(TnrwReport* report, int line_section, int closing_secti
                          const std::string& label_name) {
   if (report == nullptr || report->PageNumber() == 0 || report->GetCSLIsPageEnd()) return;
   TnpqLabel* label = report->LabelByName(label_name);
-  if (label == nullptr) {
-    throw Exception(report->Layout().file + ": InvalidarFinalFolha: o layout não tem a etiqueta " +
-                    label_name);
-  }
   const TnSectionDef* line = report->Layout().FindSection(line_section);
   const TnSectionDef* closing = report->Layout().FindSection(closing_section);
   if (line == nullptr || closing == nullptr) {

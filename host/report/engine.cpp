@@ -8,18 +8,16 @@
 #include "host/data/selection.h"
 #include "host/report/base_dll.h"
 #include "host/report/chart.h"
-#include "host/report/composer.h"
 #include "host/report/image.h"
 #include "host/report/panel.h"
 #include "host/report/progress.h"
-#include "host/report/spool.h"
-#include "host/report/text_renderer.h"
-#include "host/report/trace.h"
-
-#if __has_include("host/report/render_cairo.h")
-#include "host/report/render_cairo.h"
-#define VIREO_HAS_CAIRO_RENDERERS 1
-#endif
+#include "host/report/render/composer.h"
+#include "host/report/render/output_set.h"
+#include "host/report/render/render_cairo.h"
+#include "host/report/render/spool.h"
+#include "host/report/render/status_area.h"
+#include "host/report/render/text_renderer.h"
+#include "host/report/render/trace.h"
 
 namespace vireo {
 
@@ -28,18 +26,6 @@ namespace {
 // A handler that prints sections which call the handler again without end
 // is stopped here instead of exhausting the stack.
 constexpr int kMaxEventDepth = 64;
-
-// Object names compare without regard to (ASCII) case, as the host's do.
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-    if (x != y) return false;
-  }
-  return true;
-}
 
 // One "{filter:COLUMN:pParam}" of the layout's query.
 struct FilterMarker {
@@ -334,16 +320,16 @@ TnpqObject* TnrwReport::GetObjects(int i) const {
 
 TnpqLabel* TnrwReport::LabelByName(std::string_view name) const {
   for (const auto& obj : objects_) {
-    if (obj->Kind() == TnObjectKind::Label && SameName(obj->Name(), name)) {
+    if (obj->Kind() == TnObjectKind::Label && SameText(obj->Name(), name)) {
       return static_cast<TnpqLabel*>(obj.get());
     }
   }
-  return nullptr;
+  throw Exception("O layout " + layout_.file + " não tem o rótulo \"" + std::string(name) + "\".");
 }
 
 TnpqImage* TnrwReport::ImageByName(std::string_view name) const {
   for (const auto& obj : objects_) {
-    if (obj->Kind() == TnObjectKind::Image && SameName(obj->Name(), name)) {
+    if (obj->Kind() == TnObjectKind::Image && SameText(obj->Name(), name)) {
       return static_cast<TnpqImage*>(obj.get());
     }
   }
@@ -352,7 +338,7 @@ TnpqImage* TnrwReport::ImageByName(std::string_view name) const {
 
 TnpqChart* TnrwReport::GraficoByName(std::string_view name) const {
   for (const auto& obj : objects_) {
-    if (obj->Kind() == TnObjectKind::Chart && SameName(obj->Name(), name)) {
+    if (obj->Kind() == TnObjectKind::Chart && SameText(obj->Name(), name)) {
       return static_cast<TnpqChart*>(obj.get());
     }
   }
@@ -455,11 +441,6 @@ void TnrwReport::BeginPrint(const TnPrintOutputs& outputs) {
   if (printing_ || page_count_ > 0) {
     throw Exception(layout_.file + ": este motor já imprimiu; cada impressão usa um motor novo");
   }
-#ifndef VIREO_HAS_CAIRO_RENDERERS
-  if (!outputs.pdf.empty() || !outputs.png.empty()) {
-    throw Exception("Saída PDF/PNG indisponível: os renderizadores não fazem parte desta versão.");
-  }
-#endif
   outputs_ = std::make_unique<TnOutputSet>(outputs);
   try {
     spool_ = std::make_unique<TnPageSpool>();
@@ -486,10 +467,8 @@ void TnrwReport::EndPrint(const std::vector<TnCanvas*>& more) {
     const TnPrintOutputs& temp = outputs_->Temporary();
     std::vector<std::unique_ptr<TnCanvas>> canvases;
     if (!temp.text.empty()) canvases.push_back(MakeTextCanvas(temp.text));
-#ifdef VIREO_HAS_CAIRO_RENDERERS
     if (!temp.pdf.empty()) canvases.push_back(MakePdfCanvas(temp.pdf));
     if (!temp.png.empty()) canvases.push_back(MakePngCanvas(temp.png));
-#endif
     std::vector<TnCanvas*> targets;
     for (auto& c : canvases) targets.push_back(c.get());
     targets.insert(targets.end(), more.begin(), more.end());

@@ -55,6 +55,7 @@ class TnPageComposer;
 class TnPageSpool;
 class TnCanvas;
 class TnTraceWriter;
+class TnOutputSet;
 
 // The engine's OnSectionPrint event.  Assigning a handler records which
 // report instance set it, so the engine can drop the handler when that
@@ -143,7 +144,8 @@ class VIREO_API TnrwReport : public TnpqPowerQuery {
   const TnMessageList& Messages() const { return messages_; }
 
   // --- layout objects -------------------------------------------------------------
-  // Null when the layout has no label of that name.
+  // Raises Exception naming the layout and the label when the layout has no
+  // label of that name: a misspelt name must not silently change nothing.
   TnpqLabel* LabelByName(std::string_view name) const;
   int GetObjectCount() const { return static_cast<int>(objects_.size()); }
   TnpqObject* GetObjects(int i) const;
@@ -189,15 +191,15 @@ class VIREO_API TnrwReport : public TnpqPowerQuery {
   int PageCount() const { return page_count_; }
 
  private:
-  void BuildObjects();
-  void BuildPanel();
-  std::string FieldText(const std::string& column);
-  void CheckSection(int section) const;
-  void LoadZebraLists();
-  void NewPage();
-  bool ShadeFor(int section);
-  void FireSectionPrint(int section);
-  void ClosePrint();
+  VIREO_LOCAL void BuildObjects();
+  VIREO_LOCAL void BuildPanel();
+  VIREO_LOCAL std::string FieldText(const std::string& column);
+  VIREO_LOCAL void CheckSection(int section) const;
+  VIREO_LOCAL void LoadZebraLists();
+  VIREO_LOCAL void NewPage();
+  VIREO_LOCAL bool ShadeFor(int section);
+  VIREO_LOCAL void FireSectionPrint(int section);
+  VIREO_LOCAL void ClosePrint();
 
   TnLayout layout_;
   std::vector<std::unique_ptr<TnpqObject>> objects_;

@@ -14,7 +14,7 @@
 
 #include "host/core/export.h"
 #include "host/core/object.h"
-#include "host/report/canvas.h"
+#include "host/report/draw_types.h"
 #include "host/report/layout.h"
 
 namespace vireo {
@@ -121,7 +121,8 @@ class VIREO_API TnpqShape : public TnpqObject {
   int64_t fill_;
 };
 
-// The object a layout entry describes, bound to its section.
-VIREO_API std::unique_ptr<TnpqObject> CreateLayoutObject(const TnObjectDef& def, int section);
+// The object a layout entry describes, bound to its section (the engine's
+// own: reports reach the objects through the engine).
+std::unique_ptr<TnpqObject> CreateLayoutObject(const TnObjectDef& def, int section);
 
 }  // namespace vireo

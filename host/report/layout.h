@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "host/core/export.h"
-#include "host/report/canvas.h"
+#include "host/report/draw_types.h"
 #include "host/report/params.h"
 
 namespace vireo {

@@ -14,14 +14,6 @@ namespace {
 
 char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
-bool SameText(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
-  }
-  return true;
-}
-
 // How an error message names a parameter: its caption, then its name.
 std::string Describe(const TnParamDef& def) {
   if (def.caption.empty() || def.caption == def.name) return "\"" + def.name + "\"";

@@ -127,11 +127,11 @@ class VIREO_API TnpqPowerParam : public TObject {
 
  private:
   friend class TnpqParamItem;
-  struct NameHash {
+  struct VIREO_LOCAL NameHash {
     using is_transparent = void;
     size_t operator()(std::string_view s) const;
   };
-  struct NameEqual {
+  struct VIREO_LOCAL NameEqual {
     using is_transparent = void;
     bool operator()(std::string_view a, std::string_view b) const;
   };

@@ -16,23 +16,6 @@
 
 namespace vireo {
 
-// The status area: a few lines at the bottom of the terminal, redrawn in
-// place.  The engine's counter and the progress frame each own a slot; the
-// area shows the slots' lines one under the other, so neither overwrites
-// the other's.
-enum class TnStatusSlot { Engine = 0, Frame = 1 };
-
-// Sets the slot's lines and redraws (unless the last drawing is too recent
-// and `force` is false).  Nothing is drawn when stderr is not a terminal.
-VIREO_API void ShowStatus(TnStatusSlot slot, const std::vector<std::string>& lines,
-                          bool force = false);
-// Empties the slot; the area shrinks at once.
-VIREO_API void ClearStatus(TnStatusSlot slot);
-
-// "Texto  [#####.......]  12/40"
-VIREO_API std::string ProgressLine(const std::string& text, long long position, long long min,
-                                   long long max);
-
 // One bar of the progress frame.
 struct VIREO_API TnProgressBar {
   std::string text;
@@ -64,7 +47,7 @@ class VIREO_API TnProgresso : public TObject {
   void Reset();
 
  private:
-  void Draw(bool force = false);
+  VIREO_LOCAL void Draw(bool force = false);
 
   TnProgressBar total_, parcial_;
   bool visible_ = false;

@@ -2,46 +2,29 @@
 
 #include <cmath>
 
-#include "host/core/exception.h"
+#include "host/biz/empresas.h"
 #include "host/core/format.h"
 #include "host/core/text.h"
-#include "host/data/dataset.h"
-#include "host/report/data_module.h"
 #include "host/report/engine.h"
 
 namespace vireo {
-
-const char kMsgFiltroOrigem[] =
-    "Existe um filtro para lançamentos ativo. Cuidado com as informações apresentadas pois houve "
-    "lançamentos ignorados.";
-
-namespace {
-const char kNomeDMSaldoConta[] = "TnFprDPGerarSaldoContaIndividual";
-}  // namespace
 
 std::string FormatarValorBalancete(double valor) {
   const std::string texto = FormatFloat("##,###,##0.00", std::fabs(valor));
   return valor < 0 ? "(" + texto + ")" : texto + " ";
 }
 
-std::unique_ptr<TnDMPowerParam> CriarDMSaldoConta() {
-  std::unique_ptr<TnDataModule> dm(CriarDMNovo(kNomeDMSaldoConta));
-  auto* power = dynamic_cast<TnDMPowerParam*>(dm.get());
-  if (power == nullptr) {
-    throw Exception(std::string("O módulo de dados ") + kNomeDMSaldoConta +
-                    " não é um TnDMPowerParam.");
-  }
-  dm.release();
-  return std::unique_ptr<TnDMPowerParam>(power);
-}
-
-TnClientDataSet* ResultadoDMSaldoConta(TnDMPowerParam& dm) {
-  auto* cds = dynamic_cast<TnClientDataSet*>(dm.FindComponent("nClientDataSet"));
-  if (cds == nullptr) {
-    throw Exception(std::string("O módulo de dados ") + kNomeDMSaldoConta +
-                    " não tem nClientDataSet.");
-  }
-  return cds;
+TnFiltroSaldoConta FiltroSaldoConta(TDateTime inicio, TDateTime fim, const std::string& origem,
+                                    const std::string& codigo_escrit,
+                                    const std::string& codigo_conta) {
+  TnFiltroSaldoConta filtro;
+  filtro.DataInicial = inicio;
+  filtro.DataFinal = fim;
+  filtro.OrigemLctoCaixa = origem;
+  filtro.CodigoEscrit = codigo_escrit;
+  filtro.CodigoConta = codigo_conta;
+  filtro.QuebraPorEmpresa = !Trim(codigo_escrit).empty();
+  return filtro;
 }
 
 void MostrarMensagensBalancete(TnrwReport* report, const std::string& msg_erro,

@@ -1,29 +1,41 @@
-// Pieces the trial-balance reports share: the amount mask, the host's
-// account-balance data module, the closing messages and the progress reset.
+// Pieces the trial-balance reports share: the amount mask, the rows of the
+// chart and of the account-balance module, the closing messages and the
+// progress reset.
 #pragma once
 
-#include <memory>
 #include <string>
+
+#include "host/biz/mapper_contas.h"
+#include "host/biz/saldo_conta_individual.h"
+#include "host/data/mapper.h"
 
 namespace vireo {
 
-class TnClientDataSet;
-class TnDMPowerParam;
+class TField;
 class TnrwReport;
 
-// "Existe um filtro para lançamentos ativo. ..."
-extern const char kMsgFiltroOrigem[];
+// Rows of the chart query (FPRCONTA).
+struct TnMapperPlanoContas {
+  TField* CodigoConta{};
+  TField* TipoConta{};
+  TField* ClassifConta{};
+  TField* DescrConta{};
+  VIREO_MAPPER(TnMapperPlanoContas, CodigoConta, TipoConta, ClassifConta, DescrConta)
+};
+
+// Rows of the account-balance data module.
+using TnMapperDadosContas = TnMapperContas;
 
 // The absolute value with "##,###,##0.00"; a negative amount between
 // parentheses, any other followed by one blank, so the digits of both line
 // up in a right-aligned column.
 std::string FormatarValorBalancete(double valor);
 
-// The host's TnFprDPGerarSaldoContaIndividual, created by name.  Raises
-// when the host has none or it is not a TnDMPowerParam.
-std::unique_ptr<TnDMPowerParam> CriarDMSaldoConta();
-// The module's result "nClientDataSet" (owned by the module).
-TnClientDataSet* ResultadoDMSaldoConta(TnDMPowerParam& dm);
+// The module's filter of the percentage and monthly reports: opening
+// balances, companies apart when a selection of companies is given.
+TnFiltroSaldoConta FiltroSaldoConta(TDateTime inicio, TDateTime fim, const std::string& origem,
+                                    const std::string& codigo_escrit,
+                                    const std::string& codigo_conta);
 
 // Lists the module's message and the warning about an entry-origin filter
 // after the print; nothing when there is neither.

@@ -96,21 +96,20 @@ class TnEsconderProgresso {
 };
 
 void MoverRotulo(TnrwReport* report, const std::string& nome, int left) {
-  if (TnpqLabel* label = report->LabelByName(nome)) label->SetLeft(left);
+  report->LabelByName(nome)->SetLeft(left);
 }
 
 void DimensionarRotulo(TnrwReport* report, const std::string& nome, int width) {
-  if (TnpqLabel* label = report->LabelByName(nome)) label->SetWidth(width);
+  report->LabelByName(nome)->SetWidth(width);
 }
 
 void MostrarRotulo(TnrwReport* report, const std::string& nome, bool visivel) {
-  if (TnpqLabel* label = report->LabelByName(nome)) label->SetVisible(visivel);
+  report->LabelByName(nome)->SetVisible(visivel);
 }
 
 // A description label never reaches into the first month column.
 void LimitarDescricao(TnrwReport* report, const std::string& nome, int primeira) {
   TnpqLabel* label = report->LabelByName(nome);
-  if (label == nullptr) return;
   const double limite = primeira - kFolgaDescricao - label->Left();
   if (label->Width() > limite) label->SetWidth(std::max(0.0, limite));
 }
@@ -125,13 +124,16 @@ TrptMonthlyTracking::~TrptMonthlyTracking() {
 
 std::string TrptMonthlyTracking::Versao() { return "[versao: 1.1.93.0]"; }
 
-std::vector<int> TrptMonthlyTracking::CriarListaSectionsParaZebrar() { return {11, 10}; }
+std::vector<int> TrptMonthlyTracking::CriarListaSectionsParaZebrar() {
+  return {kLinhaConta, kLinhaEmBranco};
+}
 
 // A continuation row takes two turns of the alternation, which gives it the
 // background of its account's first row; the next account still alternates.
 void TrptMonthlyTracking::DoZebradoBeforeSection(TObject* sender, int section) {
   TnrwBaseDll::DoZebradoBeforeSection(sender, section);
-  if (section == 11 && FLinhaContinuacao) TnrwBaseDll::DoZebradoBeforeSection(sender, section);
+  if (section == kLinhaConta && FLinhaContinuacao)
+    TnrwBaseDll::DoZebradoBeforeSection(sender, section);
 }
 
 // --- panel -------------------------------------------------------------------------
@@ -435,17 +437,8 @@ double TrptMonthlyTracking::ValorListado() const {
 
 void TrptMonthlyTracking::ExecutarDMSaldoConta(TDateTime inicio, TDateTime fim) {
   if (FDMSaldoConta == nullptr) FDMSaldoConta = CriarDMSaldoConta();
-  TnDMPowerParam& dm = *FDMSaldoConta;
-  dm.Param("pDataInicial")->SetValue(FormatDateTime("dd/mm/yyyy", inicio));
-  dm.Param("pDataFinal")->SetValue(FormatDateTime("dd/mm/yyyy", fim));
-  dm.Param("pGerarSaldoAnterior")->SetValue("1");
-  dm.Param("pOrigemLctoCaixa")->SetValue(FOcultOrigem);
-  dm.Param("pCodigoEscrit")->SetValue(FCodigoEscrit);
-  dm.Param("pCodigoConta")->SetValue(FCodigoConta);
-  dm.Param("pQuebra")->SetValue(Trim(FCodigoEscrit).empty() ? "1" : "2");
-  dm.Executar();
-
-  FCurDadosContas = ResultadoDMSaldoConta(dm);
+  FCurDadosContas = FDMSaldoConta->Gerar(
+      FiltroSaldoConta(inicio, fim, FOcultOrigem, FCodigoEscrit, FCodigoConta));
   FMapDadosContas = FCurDadosContas->GetMapper<TnMapperDadosContas>();
 }
 
@@ -501,7 +494,7 @@ void TrptMonthlyTracking::ImprimirTabela() {
 void TrptMonthlyTracking::EstilizarLinha(bool negrito) {
   for (int i = 0; i < FReport->GetObjectCount(); ++i) {
     auto* label = dynamic_cast<TnpqLabel*>(FReport->GetObjects(i));
-    if (label == nullptr || label->Section() != 11) continue;
+    if (label == nullptr || label->Section() != kLinhaConta) continue;
     label->SetFontStyle(negrito ? TFontStyles{fsBold} : TFontStyles{});
   }
 }
@@ -517,12 +510,12 @@ void TrptMonthlyTracking::ImprimirConta() {
   if (ContaSemValores()) return;
   const TnClientDataSet& tabela = *FCdsAcompMensal;
   const std::string tipo = tabela.Fields(FIdxAcompMensalCONTATIPO)->AsString();
-  if (FPulaLinha && (FImpSintetica || tipo == "S")) FReport->RepPrintSection(10);
+  if (FPulaLinha && (FImpSintetica || tipo == "S")) FReport->RepPrintSection(kLinhaEmBranco);
 
   // The rows of one account stay on one page: a continuation row alone at
   // the top of a page would not say whose months it holds.
   const int linhas = (FIntervalo + kMesesPorLinha - 1) / kMesesPorLinha;
-  if (linhas > 1 && !FReport->CanPrintSection(std::vector<int>(linhas, 11))) {
+  if (linhas > 1 && !FReport->CanPrintSection(std::vector<int>(linhas, kLinhaConta))) {
     FReport->SetCSLIsPageEnd(true);
   }
 
@@ -542,7 +535,7 @@ void TrptMonthlyTracking::ImprimirConta() {
     ++c;
     if (c > kMesesPorLinha && mes < FIntervalo) {
       c = 1;
-      FReport->RepPrintSection(11);
+      FReport->RepPrintSection(kLinhaConta);
       FLinhaContinuacao = true;
       for (const char* nome : {"pConta", "pContaTipo", "pContaDescricao"}) {
         FReport->SetValues(nome, "");
@@ -557,13 +550,13 @@ void TrptMonthlyTracking::ImprimirConta() {
   if (FImpPercent) {
     FReport->SetValues("R14", FormatarPercentual(tabela.Fields(FIdxAcompMensalPERCENT)->AsFloat()));
   }
-  FReport->RepPrintSection(11);
+  FReport->RepPrintSection(kLinhaConta);
 }
 
 // After the page header: the column headings, one heading row per row of
 // twelve months.
 void TrptMonthlyTracking::ImprimirCabecalhoColunas(TObject*, int Section) {
-  if (Section != 1) return;
+  if (Section != kCabecalhoPagina) return;
   FReport->SetValues("pCabConta", FImpContaCtb ? "Conta" : "");
   FReport->SetValues("pCabContaTipo", "S");
   FReport->SetValues("pCabContaDescricao", FImpClassif ? "Classificação" : "Descrição");
@@ -575,7 +568,7 @@ void TrptMonthlyTracking::ImprimirCabecalhoColunas(TObject*, int Section) {
     FReport->SetValues(Coluna('C', c), FormatDateTime("mm/yyyy", FIntervaloDatas[mes - 1]));
     ++c;
     if (c > kMesesPorLinha && mes < FIntervalo) {
-      FReport->RepPrintSection(8);
+      FReport->RepPrintSection(kTitulosColunas);
       for (const char* nome : {"pCabConta", "pCabContaTipo", "pCabContaDescricao"}) {
         FReport->SetValues(nome, "");
       }
@@ -585,14 +578,13 @@ void TrptMonthlyTracking::ImprimirCabecalhoColunas(TObject*, int Section) {
   }
   if (FImpTotal) FReport->SetValues("C13", "Total");
   if (FImpPercent) FReport->SetValues("C14", "Perc.");
-  FReport->RepPrintSection(8);
-  FReport->RepPrintSection(9);
+  FReport->RepPrintSection(kTitulosColunas);
+  FReport->RepPrintSection(kLinhaTitulos);
 }
 
 void TrptMonthlyTracking::MostrarMensagens() {
   // The module's note of its last run (the last month).
-  const std::string erros =
-      FDMSaldoConta != nullptr ? FDMSaldoConta->GetParams()->GetValues("pMsgErro") : "";
+  const std::string erros = FDMSaldoConta != nullptr ? FDMSaldoConta->MsgErro() : "";
   MostrarMensagensBalancete(FReport, erros, FOcultOrigem);
 }
 

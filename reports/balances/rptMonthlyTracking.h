@@ -20,41 +20,25 @@
 #include "host/data/dataset.h"
 #include "host/data/mapper.h"
 #include "host/report/base_dll.h"
+#include "reports/balances/BalanceteUtil.h"
 
 namespace vireo {
 
 class TnCabecalhoRelatorio;
-class TnDMPowerParam;
+class TnFprDPGerarSaldoContaIndividual;
 class TnProgresso;
-
-// Rows of the chart query.
-struct TnMapperPlanoContas {
-  TField* CodigoConta{};
-  TField* TipoConta{};
-  TField* ClassifConta{};
-  TField* DescrConta{};
-  VIREO_MAPPER(TnMapperPlanoContas, CodigoConta, TipoConta, ClassifConta, DescrConta)
-};
-
-// Rows of the account-balance data module.
-struct TnMapperDadosContas {
-  TField* CodigoConta{};
-  TField* TipoConta{};
-  TField* ClassifConta{};
-  TField* SaldoAnterior{};
-  TField* ValorDebito{};
-  TField* ValorCredito{};
-  TField* Saldo{};
-  TField* Movimento{};
-  TField* NaturSaldo{};
-  TField* DescrConta{};
-  TField* CodigoEscrit{};
-  VIREO_MAPPER(TnMapperDadosContas, CodigoConta, TipoConta, ClassifConta, SaldoAnterior,
-               ValorDebito, ValorCredito, Saldo, Movimento, NaturSaldo, DescrConta, CodigoEscrit)
-};
 
 class TrptMonthlyTracking : public TnrwBaseDll {
  public:
+  // The sections of the layout.
+  enum Secao : int {
+    kCabecalhoPagina = 1,
+    kTitulosColunas = 8,  // under every page header, one per row of months
+    kLinhaTitulos = 9,
+    kLinhaEmBranco = 10,
+    kLinhaConta = 11,  // one per row of months
+  };
+
   using TnrwBaseDll::TnrwBaseDll;
   ~TrptMonthlyTracking() override;
 
@@ -106,7 +90,7 @@ class TrptMonthlyTracking : public TnrwBaseDll {
   TDateTime FData = 0;
   TDateTime FDataFinal = 0;
   TDateTime FDataInicial = 0;
-  std::unique_ptr<TnDMPowerParam> FDMSaldoConta;
+  std::unique_ptr<TnFprDPGerarSaldoContaIndividual> FDMSaldoConta;
   int FListar = 0;
   int FRegistro = 0;
   int FIntervalo = 0;

@@ -53,7 +53,9 @@ TrptTrialBalance::~TrptTrialBalance() {
 
 std::string TrptTrialBalance::Versao() { return "[versao: 1.1.82.0]"; }
 
-std::vector<int> TrptTrialBalance::CriarListaSectionsParaZebrar() { return {8, 9}; }
+std::vector<int> TrptTrialBalance::CriarListaSectionsParaZebrar() {
+  return {kLinhaConta, kLinhaEmBranco};
+}
 
 void TrptTrialBalance::DoParamChange(TObject*, TnpqParamItem*) {}
 void TrptTrialBalance::DoParamEnter(TObject*, TnpqParamItem*) {}
@@ -71,7 +73,7 @@ void TrptTrialBalance::ImprimirInterno() {
   TnFieldMapper::MapearFields(FCdsContas, *FMapperContas);
   FCdsContas->SetIndexFieldNames("CodigoEscrit;" + FCdsContas->IndexFieldNames());
 
-  FCdsEmpresa = nDMConexao().ExecuteQueryView(SelectEmpresas());
+  FCdsEmpresa = nDMConexao().ExecuteQueryView(SelectEmpresas(FCodigoEscrit));
   FCdsEmpresa->SetIndexFieldNames("CODIGOPESSOAFIN");
   if (FMapperEmpresas == nullptr) FMapperEmpresas = std::make_unique<TnMapperEmpresas>();
   TnFieldMapper::MapearFields(FCdsEmpresa, *FMapperEmpresas);
@@ -91,27 +93,15 @@ void TrptTrialBalance::ImprimirInterno() {
 
 void TrptTrialBalance::GerarSaldos() {
   if (FDMSaldoConta == nullptr) FDMSaldoConta = CriarDMSaldoConta();
-  TnDMPowerParam& dm = *FDMSaldoConta;
-  dm.Param("pDataInicial")->SetValue(FReport->RepParam("pDataInicial"));
-  dm.Param("pDataFinal")->SetValue(FReport->RepParam("pDataFinal"));
-  dm.Param("pGerarSaldoAnterior")->SetValue("1");
-  dm.Param("pOrigemLctoCaixa")->SetValue(FReport->RepParam("pOrigemLctoCaixaCh"));
-  dm.Param("pCodigoEscrit")->SetValue(FCodigoEscrit);
-  dm.Param("pCodigoConta")->SetValue(FReport->RepParam("pCodigoConta"));
-  dm.Param("pImpContaSaldoZero")->SetValue(FReport->RepParam("pImpContaSaldoZero"));
-  dm.Param("pQuebra")->SetValue(FReport->RepParam("pQuebra"));
-  dm.Executar();
-  FCdsContas = ResultadoDMSaldoConta(dm);
-}
-
-std::string TrptTrialBalance::SelectEmpresas() const {
-  std::string sql =
-      "select PE.CODIGOPESSOAFIN, PE.NOME, PE.INSCFEDERAL from PessoaFinanceiro PE join "
-      "ESCRITORIO  EM on EM.CODIGOESCRIT = PE.CODIGOPESSOAFIN ";
-  if (!FCodigoEscrit.empty()) {
-    sql += " where " + FilterInterval("PE.CODIGOPESSOAFIN", FCodigoEscrit, {1}, false, 3, -1);
-  }
-  return sql + " order by PE.CODIGOPESSOAFIN";
+  TnFiltroSaldoConta filtro;
+  filtro.DataInicial = DataDoPeriodo(*FReport->Param("pDataInicial"));
+  filtro.DataFinal = DataDoPeriodo(*FReport->Param("pDataFinal"));
+  filtro.OrigemLctoCaixa = Trim(FReport->RepParam("pOrigemLctoCaixaCh"));
+  filtro.CodigoEscrit = FCodigoEscrit;
+  filtro.CodigoConta = Trim(FReport->RepParam("pCodigoConta"));
+  filtro.ImpContaSaldoZero = Trim(FReport->RepParam("pImpContaSaldoZero")) == "1";
+  filtro.QuebraPorEmpresa = Trim(FReport->RepParam("pQuebra")) == "2";
+  FCdsContas = FDMSaldoConta->Gerar(filtro);
 }
 
 void TrptTrialBalance::LerOpcoes() {
@@ -127,7 +117,7 @@ void TrptTrialBalance::AjustarColunas() {
                          : FTipoBalancete == tbDebCredMovim ? coluna.debcred_movim
                                                             : coluna.movim;
     for (const char* nome : {coluna.cabecalho, coluna.linha}) {
-      if (TnpqLabel* label = FReport->LabelByName(nome)) label->SetVisible(visivel);
+      FReport->LabelByName(nome)->SetVisible(visivel);
     }
   }
 }
@@ -146,13 +136,14 @@ void TrptTrialBalance::ImprimirContas() {
     TrocarEmpresa();
     QuebrarPagina();
     AplicarEstiloLinha();
-    FReport->RepPrintSection(8);
+    FReport->RepPrintSection(kLinhaConta);
     FOldClassifConta = PrimeiroCaractere(FMapperContas->ClassifConta->AsString());
     FOldCodigoEscrit = FMapperContas->CodigoEscrit->AsInteger();
     FCdsContas->Next();
     // Past the end the last row stays current: a synthetic last row is
     // followed by one blank line.
-    if (FPularLinhaSint && (FImprimirSohSint || Sintetica())) FReport->RepPrintSection(9);
+    if (FPularLinhaSint && (FImprimirSohSint || Sintetica()))
+      FReport->RepPrintSection(kLinhaEmBranco);
     ++ARegistro;
     FReport->CSLShowProgress(ARegistro, ATotalRegistro);
   }
@@ -210,12 +201,12 @@ void TrptTrialBalance::AplicarEstiloLinha() {
   const TFontStyles estilo = Sintetica() ? TFontStyles{fsBold} : TFontStyles{};
   for (int i = 0; i < FReport->GetObjectCount(); ++i) {
     auto* label = dynamic_cast<TnpqLabel*>(FReport->GetObjects(i));
-    if (label != nullptr && label->Section() == 8) label->SetFontStyle(estilo);
+    if (label != nullptr && label->Section() == kLinhaConta) label->SetFontStyle(estilo);
   }
 }
 
 void TrptTrialBalance::MostrarMensagens() {
-  MostrarMensagensBalancete(FReport, FDMSaldoConta->GetParams()->GetValues("pMsgErro"),
+  MostrarMensagensBalancete(FReport, FDMSaldoConta->MsgErro(),
                             FReport->RepParam("pOrigemLctoCaixaCh"));
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "host/biz/empresas.h"
 #include "host/biz/mapper_contas.h"
 #include "host/data/mapper.h"
 #include "host/report/base_dll.h"
@@ -20,20 +21,20 @@ namespace vireo {
 
 class TField;
 class TnClientDataSet;
-class TnDMPowerParam;
+class TnFprDPGerarSaldoContaIndividual;
 
 // Which amount columns the lines show.
 enum TnTipoBalancete { tbDebCred, tbDebCredMovim, tbMovim };
 
-struct TnMapperEmpresas {
-  TField* CODIGOPESSOAFIN{};
-  TField* Nome{};
-  TField* InscFederal{};
-  VIREO_MAPPER(TnMapperEmpresas, CODIGOPESSOAFIN, Nome, InscFederal)
-};
-
 class TrptTrialBalance : public TnrwBaseDll {
  public:
+  // The sections of the layout.
+  enum Secao : int {
+    kCabecalhoPagina = 1,
+    kLinhaConta = 8,
+    kLinhaEmBranco = 9,  // before a synthetic account, when asked for
+  };
+
   using TnrwBaseDll::TnrwBaseDll;
   ~TrptTrialBalance() override;
 
@@ -46,7 +47,6 @@ class TrptTrialBalance : public TnrwBaseDll {
 
  private:
   void GerarSaldos();
-  std::string SelectEmpresas() const;
   void LerOpcoes();
   void AjustarColunas();
   void ImprimirContas();
@@ -57,7 +57,7 @@ class TrptTrialBalance : public TnrwBaseDll {
   void AplicarEstiloLinha();
   void MostrarMensagens();
 
-  std::unique_ptr<TnDMPowerParam> FDMSaldoConta;
+  std::unique_ptr<TnFprDPGerarSaldoContaIndividual> FDMSaldoConta;
   TnClientDataSet* FCdsEmpresa = nullptr;
   TnClientDataSet* FCdsContas = nullptr;  // the data module's
   std::unique_ptr<TnMapperEmpresas> FMapperEmpresas;

@@ -42,7 +42,9 @@ TrptTrialBalancePercent::~TrptTrialBalancePercent() {
 
 std::string TrptTrialBalancePercent::Versao() { return "[versao: 1.1.93.0]"; }
 
-std::vector<int> TrptTrialBalancePercent::CriarListaSectionsParaZebrar() { return {10, 11}; }
+std::vector<int> TrptTrialBalancePercent::CriarListaSectionsParaZebrar() {
+  return {kLinhaEmBranco, kLinhaConta};
+}
 
 void TrptTrialBalancePercent::DoParamChange(TObject*, TnpqParamItem*) {}
 void TrptTrialBalancePercent::DoParamEnter(TObject*, TnpqParamItem*) {}
@@ -68,7 +70,7 @@ void TrptTrialBalancePercent::ImprimirInterno() {
     TnZerarProgresso zerar_progresso(FReport);
     ImprimirBalancete();
   }
-  MostrarMensagensBalancete(FReport, FDMSaldoConta->GetParams()->GetValues("pMsgErro"),
+  MostrarMensagensBalancete(FReport, FDMSaldoConta->MsgErro(),
                             FReport->RepParam("pOrigemLctoCaixaCh"));
 }
 
@@ -109,7 +111,7 @@ void TrptTrialBalancePercent::PreencherCabecalho() {
 }
 
 void TrptTrialBalancePercent::ImprimirCabecalhoColunas(TObject*, int Section) {
-  if (Section != 1) return;
+  if (Section != kCabecalhoPagina) return;
   FReport->SetValues("pCabConta", "Conta");
   FReport->SetValues("pCabContaTipo", "S");
   FReport->SetValues("pCabContaDescricao", "Classificação");
@@ -118,8 +120,8 @@ void TrptTrialBalancePercent::ImprimirCabecalhoColunas(TObject*, int Section) {
   FReport->SetValues("C3", "Crédito");
   FReport->SetValues("C4", "Saldo");
   FReport->SetValues("C5", "%");
-  FReport->RepPrintSection(8);
-  FReport->RepPrintSection(9);
+  FReport->RepPrintSection(kTitulosColunas);
+  FReport->RepPrintSection(kLinhaTitulos);
 }
 
 // --- the table -----------------------------------------------------------------------
@@ -178,16 +180,8 @@ void TrptTrialBalancePercent::CarregarPlanoContas() {
 
 void TrptTrialBalancePercent::GerarSaldos() {
   if (FDMSaldoConta == nullptr) FDMSaldoConta = CriarDMSaldoConta();
-  TnDMPowerParam& dm = *FDMSaldoConta;
-  dm.Param("pDataInicial")->SetValue(FormatDateTime("dd/mm/yyyy", FDataInicial));
-  dm.Param("pDataFinal")->SetValue(FormatDateTime("dd/mm/yyyy", FDataFinal));
-  dm.Param("pGerarSaldoAnterior")->SetValue("1");
-  dm.Param("pOrigemLctoCaixa")->SetValue(FOcultOrigem);
-  dm.Param("pCodigoEscrit")->SetValue(FCodigoEscrit);
-  dm.Param("pCodigoConta")->SetValue(FCodigoConta);
-  dm.Param("pQuebra")->SetValue(Trim(FCodigoEscrit).empty() ? "1" : "2");
-  dm.Executar();
-  FCurDadosContas = ResultadoDMSaldoConta(dm);
+  FCurDadosContas = FDMSaldoConta->Gerar(
+      FiltroSaldoConta(FDataInicial, FDataFinal, FOcultOrigem, FCodigoEscrit, FCodigoConta));
   FMapDadosContas = FCurDadosContas->GetMapper<TnMapperDadosContas>();
 }
 
@@ -273,7 +267,7 @@ void TrptTrialBalancePercent::ImprimirBalancete() {
     AplicarEstiloLinha(sintetica);
     if (!SemValores()) {
       if (FPulaLinha == 1 && (FImpSintetica == 1 || sintetica) && FCdsBalancete->RecNo() > 1) {
-        FReport->RepPrintSection(10);
+        FReport->RepPrintSection(kLinhaEmBranco);
       }
       ImprimirLinha();
     }
@@ -302,14 +296,14 @@ void TrptTrialBalancePercent::ImprimirLinha() {
   FReport->SetValues("R3", FormatarValorBalancete(linha.Credito->AsFloat()));
   FReport->SetValues("R4", FormatarValorBalancete(linha.SldAtual->AsFloat()));
   FReport->SetValues("R5", FormatFloat("##0.000;-##0.000", linha.Percentual->AsFloat()));
-  FReport->RepPrintSection(11);
+  FReport->RepPrintSection(kLinhaConta);
 }
 
 void TrptTrialBalancePercent::AplicarEstiloLinha(bool sintetica) {
   const TFontStyles estilo = sintetica ? TFontStyles{fsBold} : TFontStyles{};
   for (int i = 0; i < FReport->GetObjectCount(); ++i) {
     auto* label = dynamic_cast<TnpqLabel*>(FReport->GetObjects(i));
-    if (label != nullptr && label->Section() == 11) label->SetFontStyle(estilo);
+    if (label != nullptr && label->Section() == kLinhaConta) label->SetFontStyle(estilo);
   }
 }
 

@@ -17,41 +17,18 @@
 #include "host/data/mapper.h"
 #include "host/report/base_dll.h"
 #include "host/report/cabecalho.h"
+#include "reports/balances/BalanceteUtil.h"
 
 namespace vireo {
 
 class TField;
-class TnDMPowerParam;
+class TnFprDPGerarSaldoContaIndividual;
 
 // The host's yes/no: 1 yes, anything else no.
 using TDicSimNao = int;
 
 // Basis of the percentages.
 enum TnPercentualSobre { psNenhum = 0, psSaldo = 1, psMovimento = 2 };
-
-struct TnMapperPlanoContas {
-  TField* CodigoConta{};
-  TField* TipoConta{};
-  TField* ClassifConta{};
-  TField* DescrConta{};
-  VIREO_MAPPER(TnMapperPlanoContas, CodigoConta, TipoConta, ClassifConta, DescrConta)
-};
-
-struct TnMapperDadosContas {
-  TField* CodigoConta{};
-  TField* TipoConta{};
-  TField* ClassifConta{};
-  TField* SaldoAnterior{};
-  TField* ValorDebito{};
-  TField* ValorCredito{};
-  TField* Saldo{};
-  TField* Movimento{};
-  TField* NaturSaldo{};
-  TField* DescrConta{};
-  TField* CodigoEscrit{};
-  VIREO_MAPPER(TnMapperDadosContas, CodigoConta, TipoConta, ClassifConta, SaldoAnterior,
-               ValorDebito, ValorCredito, Saldo, Movimento, NaturSaldo, DescrConta, CodigoEscrit)
-};
 
 struct TnMapperBalancete {
   TField* Conta{};
@@ -70,6 +47,15 @@ struct TnMapperBalancete {
 
 class TrptTrialBalancePercent : public TnrwBaseDll {
  public:
+  // The sections of the layout.
+  enum Secao : int {
+    kCabecalhoPagina = 1,
+    kTitulosColunas = 8,  // under every page header
+    kLinhaTitulos = 9,
+    kLinhaEmBranco = 10,
+    kLinhaConta = 11,
+  };
+
   using TnrwBaseDll::TnrwBaseDll;
   ~TrptTrialBalancePercent() override;
 
@@ -101,7 +87,7 @@ class TrptTrialBalancePercent : public TnrwBaseDll {
   TnClientDataSet* FCurDadosContas = nullptr;  // the data module's
   TnMapperDadosContas* FMapDadosContas = nullptr;
   TnMapperBalancete* FMapBalancete = nullptr;
-  std::unique_ptr<TnDMPowerParam> FDMSaldoConta;
+  std::unique_ptr<TnFprDPGerarSaldoContaIndividual> FDMSaldoConta;
   bool FImpIndiv = false;
   TDicSimNao FImpSintetica = 0;
   TDicSimNao FPulaLinha = 0;

@@ -15,6 +15,9 @@ const char* const kDescrContaCredCtb =
 
 namespace {
 
+// Origin codes in the order their pieces enter the union.
+constexpr int kOrdemPecas[] = {1, 0, 2, 3, 4, 5, 6, 7, 8};
+
 // How one origin kind reaches its documents.
 struct TnOrigemCtb {
   std::string Tabela;         // table linking entries to the documents
@@ -153,7 +156,7 @@ std::string CampoOrdenarConferenciaCtb(int ordenacao) {
 
 std::string MontarSQLConferenciaCtb(const TnFiltroConferenciaCtb& filtro) {
   std::string sql;
-  for (int tipo : kOrdemPecasConferenciaCtb) {
+  for (int tipo : kOrdemPecas) {
     if (!CheckInInclusion(Variant(tipo), filtro.Tipo, {1})) continue;
     if (!sql.empty()) sql += " union ";
     sql += MontarPecaConferenciaCtb(tipo, filtro);

@@ -28,9 +28,6 @@ struct TnFiltroConferenciaCtb {
   std::string DescrContaCred = kDescrContaCredCtb;
 };
 
-// Origin codes in the order their pieces enter the union.
-inline constexpr int kOrdemPecasConferenciaCtb[] = {1, 0, 2, 3, 4, 5, 6, 7, 8};
-
 // The whole query: the pieces of the selected kinds and the ordering
 // clause.  Markers :pDataInicial and :pDataFinal bind the period.  Empty
 // when no kind is selected.

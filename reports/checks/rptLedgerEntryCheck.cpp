@@ -84,7 +84,9 @@ TrptLedgerEntryCheck::~TrptLedgerEntryCheck() {
 
 std::string TrptLedgerEntryCheck::Versao() { return "[versao: 1.0.0.0]"; }
 
-std::vector<int> TrptLedgerEntryCheck::CriarListaSectionsParaZebrar() { return {8, 9, 10}; }
+std::vector<int> TrptLedgerEntryCheck::CriarListaSectionsParaZebrar() {
+  return {kLancamento, kTotais, kEspaco};
+}
 
 void TrptLedgerEntryCheck::DoParamChange(TObject*, TnpqParamItem*) {}
 void TrptLedgerEntryCheck::DoParamEnter(TObject*, TnpqParamItem*) {}
@@ -209,7 +211,7 @@ void TrptLedgerEntryCheck::Percorrer() {
     const int64_t escrit = FLctoCtb->CodigoEscrit->AsInteger();
     if (escrit != escrit_anterior) {
       MostrarTitulos(false);
-      if (TnpqLabel* cnpj = FReport->LabelByName("lblCNPJ")) cnpj->SetVisible(true);
+      FReport->LabelByName("lblCNPJ")->SetVisible(true);
       FReport->SetValues("pEscritorioDesc", IntToStr(escrit) + " - " + FLctoCtb->Nome->AsString());
       FReport->SetValues("pInscrFedEscrit", FLctoCtb->InscFederal->AsString());
     }
@@ -239,8 +241,8 @@ void TrptLedgerEntryCheck::Percorrer() {
 // its heading line stays with its entries (one longer than a page still
 // splits).
 void TrptLedgerEntryCheck::ManterDocumentoNaPagina(size_t linhas) {
-  std::vector<int> secoes(linhas, 8);
-  secoes.insert(secoes.end(), {9, 10});
+  std::vector<int> secoes(linhas, kLancamento);
+  secoes.insert(secoes.end(), {kTotais, kEspaco});
   if (!FReport->CanPrintSection(secoes)) FReport->SetCSLIsPageEnd(true);
 }
 
@@ -267,7 +269,7 @@ void TrptLedgerEntryCheck::ImprimirLancamento() {
                      ComDescricao(l.ContaCtbDeb->AsString(), l.DescrContaDeb->AsString()));
   const double valor = l.ValorLctoCtb->AsFloat();
   FReport->SetValues("pValorCtb", Valor(valor));
-  FReport->RepPrintSection(8);
+  FReport->RepPrintSection(kLancamento);
 
   if (!l.ContaCtbDeb->IsNull()) FTotalDeb += valor;
   if (!l.ContaCtbCred->IsNull()) FTotalCred += valor;
@@ -313,26 +315,25 @@ void TrptLedgerEntryCheck::DefinirTotais(const std::string& titulo, double debit
   FReport->SetValues("pTotalCred", "Crédito: " + Valor(credito));
   FReport->SetValues("pValorDiferenca", TextoDiferenca(credito - debito));
   // What the check is for: a difference that is not zero stands out.
-  if (TnpqLabel* label = FReport->LabelByName("pValorDiferenca")) {
-    label->SetFontColor(Centavos(credito - debito) != 0 ? kCorDiferenca : kCorNormal);
-  }
+  FReport->LabelByName("pValorDiferenca")
+      ->SetFontColor(Centavos(credito - debito) != 0 ? kCorDiferenca : kCorNormal);
 }
 
 // The page header's column headings follow what the pages show: entries, or
 // a summary that runs on to a new page.
 void TrptLedgerEntryCheck::MostrarTitulos(bool resumo) {
   for (const char* nome : kTitulosLancamentos) {
-    if (TnpqLabel* label = FReport->LabelByName(nome)) label->SetVisible(!resumo);
+    FReport->LabelByName(nome)->SetVisible(!resumo);
   }
   for (const char* nome : kTitulosResumo) {
-    if (TnpqLabel* label = FReport->LabelByName(nome)) label->SetVisible(resumo);
+    FReport->LabelByName(nome)->SetVisible(resumo);
   }
 }
 
 void TrptLedgerEntryCheck::ImprimirTotalDocumento() {
   DefinirTotais("", FTotalDeb, FTotalCred);
-  FReport->RepPrintSection(9);
-  FReport->RepPrintSection(10);
+  FReport->RepPrintSection(kTotais);
+  FReport->RepPrintSection(kEspaco);
   FTotalDebGeral += FTotalDeb;
   FTotalCredGeral += FTotalCred;
   FTotalDeb = FTotalCred = 0;
@@ -341,9 +342,9 @@ void TrptLedgerEntryCheck::ImprimirTotalDocumento() {
 
 void TrptLedgerEntryCheck::ImprimirTotalEscritorio() {
   if (FTotalDebGeral == 0 && FTotalCredGeral == 0) return;
-  FReport->RepPrintSection(10);
+  FReport->RepPrintSection(kEspaco);
   DefinirTotais("Escritório", FTotalDebGeral, FTotalCredGeral);
-  FReport->RepPrintSection(9);
+  FReport->RepPrintSection(kTotais);
   FTotalDebGeral = FTotalCredGeral = 0;
 }
 
@@ -368,14 +369,22 @@ void TrptLedgerEntryCheck::ImprimirLinhaResumo(const std::string& conta, double 
   FReport->SetValues("R2", Valor(debito));
   FReport->SetValues("R3", Valor(credito));
   DefinirSaldo(credito - debito);
-  FReport->RepPrintSection(12);
+  FReport->RepPrintSection(kContaResumo);
 }
 
 void TrptLedgerEntryCheck::ImprimirTotalResumo(double debito, double credito) {
   FReport->SetValues("R2", Valor(debito));
   FReport->SetValues("R3", Valor(credito));
   DefinirSaldo(credito - debito);
-  FReport->RepPrintSection(13);
+  FReport->RepPrintSection(kTotalResumo);
+}
+
+// A summary's heading starts a new page rather than stand there without
+// two of its accounts.
+void TrptLedgerEntryCheck::ManterResumoNaPagina() {
+  if (!FReport->CanPrintSection({kCabecalhoResumo, kContaResumo, kContaResumo})) {
+    FReport->SetCSLIsPageEnd(true);
+  }
 }
 
 void TrptLedgerEntryCheck::ImprimirResumoEscritorio(int64_t codigo_escrit) {
@@ -384,10 +393,10 @@ void TrptLedgerEntryCheck::ImprimirResumoEscritorio(int64_t codigo_escrit) {
   FCdsTotalConta->SetRange({Variant(codigo_escrit)}, {Variant(codigo_escrit)});
   if (FCdsTotalConta->IsEmpty()) return;
   const TnMapperTotalConta& t = *FMapTotalConta;
-  if (!FReport->CanPrintSection({11, 12, 12})) FReport->SetCSLIsPageEnd(true);
+  ManterResumoNaPagina();
   MostrarTitulos(true);
   FReport->SetValues("pTotalTitulo", "Escritório");
-  FReport->RepPrintSection(11);
+  FReport->RepPrintSection(kCabecalhoResumo);
   double debito = 0, credito = 0;
   for (FCdsTotalConta->First(); !FCdsTotalConta->Eof(); FCdsTotalConta->Next()) {
     ImprimirLinhaResumo(ComDescricao(t.CodigoContaCtb->AsString(), t.DescrConta->AsString()),
@@ -401,14 +410,14 @@ void TrptLedgerEntryCheck::ImprimirResumoEscritorio(int64_t codigo_escrit) {
 void TrptLedgerEntryCheck::ImprimirResumoGeral() {
   if (FCdsTotalConta->IsEmpty()) return;
   const TnMapperTotalConta& t = *FMapTotalConta;
-  if (!FReport->CanPrintSection({11, 12, 12})) FReport->SetCSLIsPageEnd(true);
+  ManterResumoNaPagina();
   MostrarTitulos(true);
   // Pages the final summary runs on to belong to no single company.
   FReport->SetValues("pEscritorioDesc", "Todos os escritórios");
   FReport->SetValues("pInscrFedEscrit", "");
-  if (TnpqLabel* cnpj = FReport->LabelByName("lblCNPJ")) cnpj->SetVisible(false);
+  FReport->LabelByName("lblCNPJ")->SetVisible(false);
   FReport->SetValues("pTotalTitulo", "Geral");
-  FReport->RepPrintSection(11);
+  FReport->RepPrintSection(kCabecalhoResumo);
   FCdsTotalConta->SetIndexFieldNames("CodigoContaCtb");
   double debito = 0, credito = 0;        // of the account
   double total_deb = 0, total_cred = 0;  // of the summary

@@ -59,6 +59,18 @@ struct TnMapperTotalConta {
 
 class TrptLedgerEntryCheck : public TnrwBaseDll {
  public:
+  // The sections of rptLedgerEntryCheck.json.
+  enum Secao : int {
+    kCabecalho = 1,         // page header: company, period, column headings
+    kRodape = 3,            // page footer
+    kLancamento = 8,        // an entry, with its document on the first line
+    kTotais = 9,            // debit, credit and difference of a document or company
+    kEspaco = 10,           // sets totals apart from what follows or precedes them
+    kCabecalhoResumo = 11,  // heading of an account summary
+    kContaResumo = 12,      // an account of a summary
+    kTotalResumo = 13,      // totals of a summary
+  };
+
   using TnrwBaseDll::TnrwBaseDll;
   ~TrptLedgerEntryCheck() override;
 
@@ -99,6 +111,7 @@ class TrptLedgerEntryCheck : public TnrwBaseDll {
   void SomarTotalConta(const TField* conta, const TField* descricao, double valor, bool debito);
   void ImprimirTotalDocumento();
   void ImprimirTotalEscritorio();
+  void ManterResumoNaPagina();
   void ImprimirResumoEscritorio(int64_t codigo_escrit);
   void ImprimirResumoGeral();
   void ImprimirLinhaResumo(const std::string& conta, double debito, double credito);

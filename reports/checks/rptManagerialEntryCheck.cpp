@@ -13,6 +13,7 @@
 #include "host/report/engine.h"
 #include "host/report/labels.h"
 #include "host/report/params.h"
+#include "reports/checks/rptManagerialEntryCheckSQL.h"
 
 namespace vireo {
 
@@ -67,7 +68,7 @@ TrptManagerialEntryCheck::~TrptManagerialEntryCheck() {
 std::string TrptManagerialEntryCheck::Versao() { return "[versao: 1.0.0.0]"; }
 
 std::vector<int> TrptManagerialEntryCheck::CriarListaSectionsParaZebrar() {
-  return {8, 9, 10, 11, 12};
+  return {kQuebraGrupo, kRateio, kTotalDebito, kTotalCredito, kFimLado};
 }
 
 void TrptManagerialEntryCheck::DoParamChange(TObject*, TnpqParamItem*) {}
@@ -107,7 +108,7 @@ void TrptManagerialEntryCheck::CarregarEscritorio() {
   FReport->SetValues("pCNPJEscritorio", "");
   if (Trim(FCodigoEscritorio).empty()) return;
   FCdsEscritorio =
-      ExecutarSQL(SQLEscritorio(FCodigoEscritorio), {}, true, false, -1, "", nullptr, true);
+      ExecutarSQL(MontarSQLEscritorioGerencial(Filtro()), {}, true, false, -1, "", nullptr, true);
   FMapperEscritorio = FCdsEscritorio->GetMapper<TnMapperEscritorio>();
   if (FCdsEscritorio->RecordCount() != 1) return;
   FCdsEscritorio->First();
@@ -115,7 +116,7 @@ void TrptManagerialEntryCheck::CarregarEscritorio() {
   FReport->SetValues("pCNPJEscritorio", FMapperEscritorio->INSCFEDERAL->AsString());
 }
 
-void TrptManagerialEntryCheck::CarregarLancamentos() {
+TnFiltroLctoGerencial TrptManagerialEntryCheck::Filtro() const {
   TnFiltroLctoGerencial filtro;
   filtro.Produto = PegarProduto();
   filtro.TipoCon = PegarTipoCon();
@@ -126,7 +127,11 @@ void TrptManagerialEntryCheck::CarregarLancamentos() {
   filtro.ContaContabil = FContaContabil;
   filtro.CentroCustos = FCentroCustos;
   filtro.Ordenacao = FOrdenacao;
-  const std::string sql = SQLLancamentos(filtro);
+  return filtro;
+}
+
+void TrptManagerialEntryCheck::CarregarLancamentos() {
+  const std::string sql = MontarSQLLctoGerencial(Filtro());
   if (sql.empty()) return;  // no origin kind selected: nothing to list
   FCdsLancamentos =
       ExecutarSQL(sql, {Variant::FromDateTime(FDataInicial), Variant::FromDateTime(FDataFinal)},
@@ -203,7 +208,8 @@ void TrptManagerialEntryCheck::AbrirLancamento(TnPosicao& posicao) {
   posicao.primeira_linha = true;
   posicao.tem_chave = true;
   posicao.chave = lc.FPRCHAVELCTOCTB->AsInteger();
-  if (escritorio != posicao.escritorio || tipo != posicao.tipo) FReport->RepPrintSection(8);
+  const bool outro_grupo = escritorio != posicao.escritorio || tipo != posicao.tipo;
+  if (outro_grupo) FReport->RepPrintSection(kQuebraGrupo);
   posicao.natureza = lc.NATURLCTOCTB->AsInteger();
   posicao.escritorio = escritorio;
   posicao.tipo = tipo;
@@ -249,7 +255,7 @@ void TrptManagerialEntryCheck::ImprimirRateio(TnPosicao& posicao, TnClientDataSe
     FReport->SetValues("pValorCTB", FormatFloat(kMascaraValor, lc.VALORLCTOCTB->AsFloat()));
     SomarTotal(contas, conta, lc.VALORLCTOCTB->AsFloat());
     posicao.primeira_impressa = true;
-    FReport->RepPrintSection(9);
+    FReport->RepPrintSection(kRateio);
     return;
   }
   for (const char* nome :
@@ -261,21 +267,21 @@ void TrptManagerialEntryCheck::ImprimirRateio(TnPosicao& posicao, TnClientDataSe
   } else {
     FReport->SetValues("pContaContabilDesc", "");
   }
-  FReport->RepPrintSection(9);
+  FReport->RepPrintSection(kRateio);
 }
 
 void TrptManagerialEntryCheck::FecharLado() {
   if (FTotalDebito.Positivo()) {
     FReport->SetValues("pTotalDebito", FormatFloat(kMascaraTotalRateio, FTotalDebito.AsDouble()));
-    FReport->RepPrintSection(10);
+    FReport->RepPrintSection(kTotalDebito);
     FTotalDebito = TnValor4();
   }
   if (FTotalCredito.Positivo()) {
     FReport->SetValues("pTotalCredito", FormatFloat(kMascaraTotalRateio, FTotalCredito.AsDouble()));
-    FReport->RepPrintSection(11);
+    FReport->RepPrintSection(kTotalCredito);
     FTotalCredito = TnValor4();
   }
-  FReport->RepPrintSection(12);
+  FReport->RepPrintSection(kFimLado);
 }
 
 // The page header's headings name the entry columns; under the summaries
@@ -284,7 +290,7 @@ void TrptManagerialEntryCheck::FecharLado() {
 void TrptManagerialEntryCheck::TrocarTitulosParaResumos() {
   for (int i = 0; i < FReport->GetObjectCount(); ++i) {
     TnpqObject* objeto = FReport->GetObjects(i);
-    if (objeto->Section() == 1 && objeto->Name().rfind("lblCab", 0) == 0) {
+    if (objeto->Section() == kCabecalho && objeto->Name().rfind("lblCab", 0) == 0) {
       objeto->SetVisible(false);
     }
   }
@@ -295,10 +301,10 @@ void TrptManagerialEntryCheck::ImprimirResumos(TnClientDataSet& contas, TnClient
   if (contas.IsEmpty() && centros.IsEmpty()) return;
   TrocarTitulosParaResumos();
   // No heading alone at the foot of a page.
-  if (!FReport->CanPrintSection({13, 14})) FReport->SetCSLIsPageEnd(true);
-  FReport->RepPrintSection(13);
+  if (!FReport->CanPrintSection({kCabecalhoResumos, kLinhaResumos})) FReport->SetCSLIsPageEnd(true);
+  FReport->RepPrintSection(kCabecalhoResumos);
   FReport->OnSectionPrint = [this](TObject*, int section) {
-    if (section == 1) FReport->RepPrintSection(13);
+    if (section == kCabecalho) FReport->RepPrintSection(kCabecalhoResumos);
   };
   TnValor4 soma_contas, soma_centros;
   auto lado = [this](TnClientDataSet& tabela, const char* nome, const char* valor, TnValor4& soma) {
@@ -318,13 +324,13 @@ void TrptManagerialEntryCheck::ImprimirResumos(TnClientDataSet& contas, TnClient
   while (!contas.Eof() || !centros.Eof()) {
     lado(contas, "pTotContaContabil", "pTotValorContabil", soma_contas);
     lado(centros, "pTotCC", "pTotValorCC", soma_centros);
-    FReport->RepPrintSection(14);
+    FReport->RepPrintSection(kLinhaResumos);
   }
   FReport->SetValues("pTotContaContabil", "Total:");
   FReport->SetValues("pTotValorContabil", FormatFloat(kMascaraValor, soma_contas.AsDouble()));
   FReport->SetValues("pTotCC", "Total:");
   FReport->SetValues("pTotValorCC", FormatFloat(kMascaraValor, soma_centros.AsDouble()));
-  FReport->RepPrintSection(15);
+  FReport->RepPrintSection(kTotalResumos);
 }
 
 VIREO_REGISTER_REPORT(TrptManagerialEntryCheck)

@@ -22,6 +22,7 @@ namespace vireo {
 
 class TField;
 class TnClientDataSet;
+struct TnFiltroLctoGerencial;
 
 // An amount with four decimal places, added without rounding drift: many
 // small allocations sum to exactly what they were meant to.
@@ -76,25 +77,22 @@ struct TnMapperLancamento {
                CODIGOACERTO, DOCUMENTO, VALORLCTOGERLADO)
 };
 
-// The select-list items of the account descriptions.
-extern const char* const kDescrContaDebGerencial;
-extern const char* const kDescrContaCredGerencial;
-
-// What the entry query is built from.
-struct TnFiltroLctoGerencial {
-  int Produto = 0;  // the host's product kind (PegarProduto)
-  int TipoCon = 0;  // connection kind (PegarTipoCon)
-  std::string DescrContaDeb = kDescrContaDebGerencial;
-  std::string DescrContaCred = kDescrContaCredGerencial;
-  std::string Tipo;
-  std::string CodigoEscritorio;
-  int ContaContabil = 0;
-  std::string CentroCustos;
-  int Ordenacao = 0;
-};
-
 class TrptManagerialEntryCheck : public TnrwBaseDll {
  public:
+  // The sections of rptManagerialEntryCheck.json.
+  enum Secao : int {
+    kCabecalho = 1,          // page header: company, period, column headings
+    kRodape = 3,             // page footer
+    kQuebraGrupo = 8,        // before an entry of another company or origin kind
+    kRateio = 9,             // one allocation, with the entry on its first line
+    kTotalDebito = 10,       // allocations of the debit side
+    kTotalCredito = 11,      // allocations of the credit side
+    kFimLado = 12,           // closes an entry side
+    kCabecalhoResumos = 13,  // heading of the two summaries
+    kLinhaResumos = 14,      // an account beside a cost centre
+    kTotalResumos = 15,      // totals of both summaries
+  };
+
   using TnrwBaseDll::TnrwBaseDll;
   ~TrptManagerialEntryCheck() override;
 
@@ -106,13 +104,6 @@ class TrptManagerialEntryCheck : public TnrwBaseDll {
   void DoParamExit(TObject* sender, TnpqParamItem* param) override;
   void DepoisConfigurar() override;
   void AntesConfigurar(TObject* parent) override;
-
-  // The SQL texts, public so they can be checked without a database.
-  static std::string SQLEscritorio(const std::string& codigo_escritorio);
-  // "" when the origin selection takes none of the origin kinds.
-  static std::string SQLLancamentos(const TnFiltroLctoGerencial& filtro);
-  static std::string SQLPeca(int tipo, const TnFiltroLctoGerencial& filtro);
-  static std::string ClausulaOrdenacao(int ordenacao);
 
  private:
   // Where the walk stands: the entry and side being printed.
@@ -127,6 +118,8 @@ class TrptManagerialEntryCheck : public TnrwBaseDll {
   };
 
   void LerParametros();
+  // The queries' choices: the parameters read and the host's kinds.
+  TnFiltroLctoGerencial Filtro() const;
   void CarregarEscritorio();
   void CarregarLancamentos();
   void ImprimirLancamentos();

@@ -1,12 +1,11 @@
-// The SQL of the managerial entry check: the company heading and the union
-// of the entries of every selected origin kind joined with their
-// allocations.
+#include "reports/checks/rptManagerialEntryCheckSQL.h"
+
 #include <string>
 
 #include "host/core/format.h"
+#include "host/core/variant.h"
 #include "host/data/selection.h"
 #include "host/data/sql.h"
-#include "reports/checks/rptManagerialEntryCheck.h"
 
 namespace vireo {
 
@@ -124,12 +123,12 @@ std::string Condicoes(int tipo, const TnFiltroLctoGerencial& filtro) {
 
 }  // namespace
 
-std::string TrptManagerialEntryCheck::SQLEscritorio(const std::string& codigo_escritorio) {
+std::string MontarSQLEscritorioGerencial(const TnFiltroLctoGerencial& filtro) {
   return "SELECT PF.NOME, PF.INSCFEDERAL FROM PESSOAFINANCEIRO PF WHERE " +
-         FilterInterval("PF.CODIGOPESSOAFIN", codigo_escritorio, {1}, false, 0);
+         FilterInterval("PF.CODIGOPESSOAFIN", filtro.CodigoEscritorio, {1}, false, 0);
 }
 
-std::string TrptManagerialEntryCheck::SQLPeca(int tipo, const TnFiltroLctoGerencial& filtro) {
+std::string MontarPecaLctoGerencial(int tipo, const TnFiltroLctoGerencial& filtro) {
   std::string sql = ListaSelect(tipo, filtro) + Origem(tipo, filtro) + Condicoes(tipo, filtro);
   if (filtro.ContaContabil != 0) sql = "\n" + sql;
   return sql;
@@ -138,7 +137,7 @@ std::string TrptManagerialEntryCheck::SQLPeca(int tipo, const TnFiltroLctoGerenc
 // The quoted orders keep an entry's rows together only by chance (the same
 // key may repeat in another company, and the sides come in any order); the
 // keys after them put each entry's rows in one run, debit side first.
-std::string TrptManagerialEntryCheck::ClausulaOrdenacao(int ordenacao) {
+std::string OrdenacaoLctoGerencial(int ordenacao) {
   const char* const kDesempate = ", 3, 15 DESC, 11";
   switch (ordenacao) {
     case 0:
@@ -154,15 +153,15 @@ std::string TrptManagerialEntryCheck::ClausulaOrdenacao(int ordenacao) {
   }
 }
 
-std::string TrptManagerialEntryCheck::SQLLancamentos(const TnFiltroLctoGerencial& filtro) {
+std::string MontarSQLLctoGerencial(const TnFiltroLctoGerencial& filtro) {
   std::string sql;
   for (int tipo : kOrdemPecas) {
     if (!CheckInInclusion(Variant(tipo), filtro.Tipo, {1})) continue;
     if (!sql.empty()) sql += "\n UNION ALL \n";
-    sql += SQLPeca(tipo, filtro);
+    sql += MontarPecaLctoGerencial(tipo, filtro);
   }
   if (sql.empty()) return sql;
-  return sql + "\n" + ClausulaOrdenacao(filtro.Ordenacao);
+  return sql + "\n" + OrdenacaoLctoGerencial(filtro.Ordenacao);
 }
 
 }  // namespace vireo

@@ -10,6 +10,7 @@
 #include "host/data/sql.h"
 #include "host/report/engine.h"
 #include "host/report/params.h"
+#include "reports/checks/rptPostingPreviewSQL.h"
 
 namespace vireo {
 
@@ -23,7 +24,9 @@ TrptPostingPreview::~TrptPostingPreview() { DestruirSQL(FCdsLcto); }
 
 std::string TrptPostingPreview::Versao() { return "[versao: 1.0.0.0]"; }
 
-std::vector<int> TrptPostingPreview::CriarListaSectionsParaZebrar() { return {8, 9, 10}; }
+std::vector<int> TrptPostingPreview::CriarListaSectionsParaZebrar() {
+  return {kLancamento, kTotais, kSeparadorTotais};
+}
 
 void TrptPostingPreview::DoParamChange(TObject*, TnpqParamItem*) {}
 void TrptPostingPreview::DoParamEnter(TObject*, TnpqParamItem*) {}
@@ -56,7 +59,7 @@ void TrptPostingPreview::LerParametros() {
   filtro.Tipo = FTipo;
   filtro.DescrContaDeb = FDescrContaDeb;
   filtro.DescrContaCred = FDescrContaCred;
-  FSQLLcto = SQLLancamentos(filtro);
+  FSQLLcto = MontarSQLPrevia(filtro);
 }
 
 // --- the print -------------------------------------------------------------------
@@ -143,7 +146,7 @@ void TrptPostingPreview::ImprimirLancamento(int& tipo_anterior, std::string& doc
   ImprimirLado(lcto.ContaCtbDeb, lcto.DescrContaDeb, "pContaDeb", "pValorDeb", FTotalEscritDeb);
   ImprimirLado(lcto.ContaCtbCred, lcto.DescrContaCred, "pContaCred", "pValorCred",
                FTotalEscritCred);
-  FReport->RepPrintSection(8);
+  FReport->RepPrintSection(kLancamento);
   tipo_anterior = tipo;
   documento_anterior = documento;
 }
@@ -170,8 +173,8 @@ void TrptPostingPreview::ImprimirTotais(const std::string& descricao, double lct
   FReport->SetValues("pTotalLcto", FormatFloat(kMascaraValor, lcto));
   FReport->SetValues("pTotalCred", FormatFloat(kMascaraValor, cred));
   FReport->SetValues("pTotalDeb", FormatFloat(kMascaraValor, deb));
-  FReport->RepPrintSection(10);
-  FReport->RepPrintSection(9);
+  FReport->RepPrintSection(kSeparadorTotais);
+  FReport->RepPrintSection(kTotais);
 }
 
 VIREO_REGISTER_REPORT(TrptPostingPreview)

@@ -38,20 +38,17 @@ struct TnMapperLcto {
                DescrContaDeb, ContaCtbCred, DescrContaCred)
 };
 
-// The select-list expressions of the account descriptions.
-extern const char* const kDescrContaDebPrevia;
-extern const char* const kDescrContaCredPrevia;
-
-// What the entry query is built from.
-struct TnFiltroPrevia {
-  int Produto = 0;  // the host's product kind (PegarProduto)
-  std::string Tipo;
-  std::string DescrContaDeb = kDescrContaDebPrevia;
-  std::string DescrContaCred = kDescrContaCredPrevia;
-};
-
 class TrptPostingPreview : public TnrwBaseDll {
  public:
+  // The sections of rptPostingPreview.json.
+  enum Secao : int {
+    kCabecalho = 1,         // page header: company, month, column headings
+    kRodape = 3,            // page footer
+    kLancamento = 8,        // an entry, with its document on the first one
+    kTotais = 9,            // totals of a company or of the print
+    kSeparadorTotais = 10,  // the rule above the totals
+  };
+
   using TnrwBaseDll::TnrwBaseDll;
   ~TrptPostingPreview() override;
 
@@ -62,13 +59,6 @@ class TrptPostingPreview : public TnrwBaseDll {
   void DoParamEnter(TObject* sender, TnpqParamItem* param) override;
   void DoParamExit(TObject* sender, TnpqParamItem* param) override;
   void AntesConfigurar(TObject* parent) override;
-
-  // The SQL texts, public so they can be checked without a database.
-  // "" when the origin selection takes none of the origin kinds.
-  static std::string SQLLancamentos(const TnFiltroPrevia& filtro);
-  static std::string SQLPeca(int tipo, const TnFiltroPrevia& filtro);
-  // Whether the piece of that origin kind enters the query.
-  static bool IncluirTipo(int tipo, const TnFiltroPrevia& filtro);
 
  private:
   TDateTime LerCompetencia() const;

@@ -1,11 +1,11 @@
-// The SQL of the posting preview: one piece per origin kind, each the
-// entries of one company and month joined to the document they came from.
+#include "reports/checks/rptPostingPreviewSQL.h"
+
 #include <string>
 #include <vector>
 
+#include "host/core/variant.h"
 #include "host/data/selection.h"
 #include "host/data/sql.h"
-#include "reports/checks/rptPostingPreview.h"
 
 namespace vireo {
 
@@ -93,7 +93,7 @@ TnPecaPrevia Peca(int tipo, int produto) {
 
 }  // namespace
 
-bool TrptPostingPreview::IncluirTipo(int tipo, const TnFiltroPrevia& filtro) {
+bool IncluirTipoPrevia(int tipo, const TnFiltroPrevia& filtro) {
   const bool na_selecao = CheckInInclusion(Variant(tipo), filtro.Tipo, {1});
   switch (tipo) {
     case 5:
@@ -106,7 +106,7 @@ bool TrptPostingPreview::IncluirTipo(int tipo, const TnFiltroPrevia& filtro) {
   }
 }
 
-std::string TrptPostingPreview::SQLPeca(int tipo, const TnFiltroPrevia& filtro) {
+std::string MontarPecaPrevia(int tipo, const TnFiltroPrevia& filtro) {
   const TnPecaPrevia peca = Peca(tipo, filtro.Produto);
   std::string sql = EhAcerto(tipo) ? "SELECT " : "select ";
   sql += "LC.DATALCTOCTB, ";
@@ -130,12 +130,12 @@ std::string TrptPostingPreview::SQLPeca(int tipo, const TnFiltroPrevia& filtro) 
 // The pieces are joined with "union all": entries of one document that
 // read alike (same date, accounts and value) are distinct postings, and a
 // plain union would fold them into one.
-std::string TrptPostingPreview::SQLLancamentos(const TnFiltroPrevia& filtro) {
+std::string MontarSQLPrevia(const TnFiltroPrevia& filtro) {
   std::string sql;
   for (int tipo : kOrdemPecas) {
-    if (!IncluirTipo(tipo, filtro)) continue;
+    if (!IncluirTipoPrevia(tipo, filtro)) continue;
     if (!sql.empty()) sql += "\n union all \n";
-    sql += SQLPeca(tipo, filtro);
+    sql += MontarPecaPrevia(tipo, filtro);
   }
   return sql;
 }

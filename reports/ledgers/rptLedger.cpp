@@ -5,6 +5,7 @@
 
 #include "frame/nrwBaseDllReg.h"
 #include "host/biz/historico.h"
+#include "host/biz/saldo_conta_individual.h"
 #include "host/core/convert.h"
 #include "host/core/exception.h"
 #include "host/core/format.h"
@@ -12,7 +13,6 @@
 #include "host/data/dataset.h"
 #include "host/data/selection.h"
 #include "host/data/sql.h"
-#include "host/report/data_module.h"
 #include "host/report/end_of_sheet.h"
 #include "host/report/engine.h"
 #include "host/report/labels.h"
@@ -21,9 +21,6 @@ namespace vireo {
 
 namespace {
 
-const char kMsgFiltroOrigem[] =
-    "Existe um filtro para lançamentos ativo. Cuidado com as informações apresentadas pois houve "
-    "lançamentos ignorados.";
 const char kMascaraValor[] = "#,##0.00";
 constexpr int kTamLinhaHistorico = 120;
 constexpr int kLinhasPeriodoSemMov = 55;
@@ -53,22 +50,6 @@ std::string FormatarValor(double valor) {
   return valor < 0 ? "(" + texto + ")" : texto;
 }
 
-// Gives a text a value for the length of a scope and then its own back,
-// whatever happens on the way.
-class TnRestaurarTexto {
- public:
-  TnRestaurarTexto(std::string& texto, std::string valor) : texto_(texto), antigo_(texto) {
-    texto_ = std::move(valor);
-  }
-  ~TnRestaurarTexto() { texto_ = std::move(antigo_); }
-  TnRestaurarTexto(const TnRestaurarTexto&) = delete;
-  TnRestaurarTexto& operator=(const TnRestaurarTexto&) = delete;
-
- private:
-  std::string& texto_;
-  std::string antigo_;
-};
-
 // Puts the cursor back on the remembered row whatever happens on the way.
 class TnVoltarRegistro {
  public:
@@ -94,7 +75,10 @@ TrptLedger::~TrptLedger() {
 
 std::string TrptLedger::Versao() { return "[versao: 1.0.0.0]"; }
 
-std::vector<int> TrptLedger::CriarListaSectionsParaZebrar() { return {13, 8, 9, 16, 14, 12, 17}; }
+std::vector<int> TrptLedger::CriarListaSectionsParaZebrar() {
+  return {kCabecalhoConta, kLinhaCaixa,  kEspacoConta, kTotais,
+          kSaldoAnterior,  kContinuacao, kFimFolha};
+}
 
 void TrptLedger::DoParamChange(TObject*, TnpqParamItem*) {}
 void TrptLedger::DoParamEnter(TObject*, TnpqParamItem*) {}
@@ -129,104 +113,33 @@ bool TrptLedger::DeveImprimirSaidas() const {
 }
 
 void TrptLedger::PegarDadosContas() {
-  if (FDMSaldoConta == nullptr) {
-    std::unique_ptr<TnDataModule> dm(CriarDMNovo("TnFprDPGerarSaldoContaIndividual"));
-    auto* power = dynamic_cast<TnDMPowerParam*>(dm.get());
-    if (power == nullptr) {
-      throw Exception(
-          "O módulo de dados TnFprDPGerarSaldoContaIndividual não é um TnDMPowerParam.");
-    }
-    dm.release();
-    FDMSaldoConta.reset(power);
-  }
-  TnDMPowerParam& dm = *FDMSaldoConta;
-  dm.Param("pDataInicial")->SetValue(FReport->RepParam("pDataInicial"));
-  dm.Param("pDataFinal")->SetValue(FReport->RepParam("pDataFinal"));
-  dm.Param("pGerarSaldoAnterior")->SetValue("1");
-  dm.Param("pOrigemLctoCaixa")->SetValue(FReport->RepParam("pOrigemDados"));
-  dm.Param("pCodigoEscrit")->SetValue(FCodigoEscrit);
-  dm.Param("pCodigoConta")->SetValue(FCodigoConta);
-  dm.Param("pEhRelMovCaixa")->SetValue(FEhRelMovCaixa ? "1" : "0");
-  dm.Param("pImpContaSaldoZero")->SetValue(FReport->RepParam("pImpContaSaldoZero"));
-  dm.Param("pQuebra")->SetValue(FCodigoEscrit.empty() ? "1" : "2");
-  dm.Param("pOmitirContaContabil")->SetValue(FOmitirContaContabil);
-  dm.Executar();
-  FCdsContas = dynamic_cast<TnClientDataSet*>(dm.FindComponent("nClientDataSet"));
-  if (FCdsContas == nullptr) {
-    throw Exception("O módulo de dados TnFprDPGerarSaldoContaIndividual não tem nClientDataSet.");
-  }
+  if (FDMSaldoConta == nullptr) FDMSaldoConta = CriarDMSaldoConta();
+  TnFiltroSaldoConta filtro;
+  filtro.DataInicial = FDataInicial;
+  filtro.DataFinal = FDataFinal;
+  filtro.OrigemLctoCaixa = FOrigemDados;
+  filtro.CodigoEscrit = FCodigoEscrit;
+  filtro.CodigoConta = FCodigoConta;
+  filtro.EhRelMovCaixa = FEhRelMovCaixa;
+  filtro.ImpContaSaldoZero = Trim(FReport->RepParam("pImpContaSaldoZero")) == "1";
+  filtro.QuebraPorEmpresa = !FCodigoEscrit.empty();
+  filtro.OmitirContaContabil = FOmitirContaContabil == "1";
+  FCdsContas = FDMSaldoConta->Gerar(filtro);
 }
 
-std::string TrptLedger::SelectCfgConta() const {
-  return "select CODIGOCFGCONTA , MASCGRUPO1 , NATURGRUPO1 , TIPOGRUPO1 , MASCGRUPO2 , "
-         "NATURGRUPO2 , TIPOGRUPO2 , MASCGRUPO3 , NATURGRUPO3 , TIPOGRUPO3 , MASCGRUPO4 , "
-         "NATURGRUPO4 , TIPOGRUPO4 , MASCGRUPO5 , NATURGRUPO5 , TIPOGRUPO5 , MASCGRUPO6 , "
-         "NATURGRUPO6 , TIPOGRUPO6 , MASCGRUPO7 , NATURGRUPO7 , TIPOGRUPO7 , MASCGRUPO8 , "
-         "NATURGRUPO8 , TIPOGRUPO8 , MASCGRUPO9 , NATURGRUPO9 , TIPOGRUPO9 from FPRCFGCONTA";
-}
-
-std::string TrptLedger::SelectEmpresas() const {
-  std::string sql =
-      "select PE.CODIGOPESSOAFIN, PE.NOME, PE.INSCFEDERAL from PessoaFinanceiro PE join "
-      "ESCRITORIO  EM on EM.CODIGOESCRIT = PE.CODIGOPESSOAFIN ";
-  if (!FCodigoEscrit.empty()) {
-    sql += " where " + FilterInterval("PE.CODIGOPESSOAFIN", FCodigoEscrit, {1}, false, 3, -1);
-  }
-  return sql + " order by PE.CODIGOPESSOAFIN";
-}
-
-std::string TrptLedger::SelectCaixas() const {
-  std::string sql =
-      "select C.CODIGOESCRIT , C.CODIGOCAIXA , C.CODIGOCONTA , C.DATACAIXA , C.TIPOMOVCAIXA , "
-      "C.VALORCAIXA , C.HISTORICOCAIXA , C.ORIGEMLCTOCAIXA , H.DESCRHISTCTB , T.NATURSALDO , "
-      "AC.CODIGOACERTO , ";
-  sql += FEhRelMovCaixa ? "axc.codigoconta" : "0";
-  sql += " CONTRAPARTIDA ";
-  sql += "from FPRCAIXA C ";
-  sql +=
-      " left join FPRACERTOCX AC ON AC.CODIGOESCRIT = C.CODIGOESCRIT AND AC.CODIGOCAIXA = "
-      "C.CODIGOCAIXA ";
-  if (FEhRelMovCaixa) {
-    // The counterpart of a settled entry: the settlement's row of the other
-    // origin (1 against 2) with the lowest cash code.
-    sql +=
-        "LEFT JOIN FPRACERTOCX AXC ON AXC.CODIGOESCRIT=AC.CODIGOESCRIT AND "
-        "AXC.CODIGOACERTO=AC.CODIGOACERTO AND ((AC.ORIGEMCAIXA=1 AND AXC.CODIGOCAIXA=(SELECT "
-        "MIN(CODIGOCAIXA) FROM FPRACERTOCX AXC_AUX WHERE AXC_AUX.CODIGOESCRIT=AXC.CODIGOESCRIT "
-        "AND AXC_AUX.CODIGOACERTO=AXC.CODIGOACERTO AND AXC_AUX.ORIGEMCAIXA=2)) OR "
-        "(AC.ORIGEMCAIXA=2 AND AXC.CODIGOCAIXA=(SELECT MIN(CODIGOCAIXA) FROM FPRACERTOCX AXC_AUX "
-        "WHERE AXC_AUX.CODIGOESCRIT=AXC.CODIGOESCRIT AND AXC_AUX.CODIGOACERTO=AXC.CODIGOACERTO "
-        "AND AXC_AUX.ORIGEMCAIXA=1))) ";
-  }
-  sql += " join FPRHISTORICO H on H.CODIGOHISTCTB = C.CODIGOHISTCTB ";
-  sql += "join FPRCONTA T on T.CODIGOCONTA = C.CODIGOCONTA ";
-  sql += "where DATACAIXA between " +
-         ValorParaSQL(Variant::FromDateTime(FDataInicial), TFieldKind::Date) + " and " +
-         ValorParaSQL(Variant::FromDateTime(FDataFinal), TFieldKind::Date) + " ";
-  if (FEhRelMovCaixa) {
-    sql +=
-        " and T.MODALIDADECONTA <> " + ValorParaSQL(Variant(0)) + " and AC.ORIGEMCAIXA IN (1,2) ";
-  }
-  if (!FCodigoEscrit.empty() && FCodigoEscrit != "0") {
-    sql += FilterInterval("C.CODIGOESCRIT", FCodigoEscrit, {1}, true, 0);
-  }
-  if (!FCodigoConta.empty()) sql += FilterInterval("C.CODIGOCONTA", FCodigoConta, {1}, true, 0);
-  if (!FOrigemDados.empty()) {
-    sql += " and not (" + FilterInterval("C.ORIGEMLCTOCAIXA", FOrigemDados, {1}, false, 0) + ")";
-  }
-  sql += FOrdenar == tpTipoMoviCaixa ? "order by TIPOMOVCAIXA desc, DATACAIXA"
-                                     : "ORDER BY DATACAIXA, TIPOMOVCAIXA desc";
-  return sql;
-}
-
-// The entries of one account of one company: the selections are narrowed to
-// the account's codes while the query is built (company 0 stands for all
+// The entries of one account of one company (company 0 stands for all
 // companies together and adds no company condition).
 void TrptLedger::CarregarDadosCaixas(int64_t ACodigoConta, int64_t ACodigoEscrit) {
-  TnRestaurarTexto conta(FCodigoConta, IntToStr(ACodigoConta));
-  TnRestaurarTexto escrit(FCodigoEscrit, IntToStr(ACodigoEscrit));
+  TnFiltroCaixas filtro;
+  filtro.DataInicial = FDataInicial;
+  filtro.DataFinal = FDataFinal;
+  filtro.EhRelMovCaixa = FEhRelMovCaixa;
+  filtro.CodigoEscrit = ACodigoEscrit;
+  filtro.CodigoConta = ACodigoConta;
+  filtro.OrigemDados = FOrigemDados;
+  filtro.Ordenar = FOrdenar;
   DestruirSQL(FCdsCaixas);
-  FCdsCaixas = ExecutarSQL(SelectCaixas(), {}, true, false, -1, "", nullptr, true);
+  FCdsCaixas = ExecutarSQL(SelectCaixas(filtro), {}, true, false, -1, "", nullptr, true);
   if (FMapperCaixas == nullptr) FMapperCaixas = std::make_unique<TnMapperCaixas>();
   TnFieldMapper::MapearFields(FCdsCaixas, *FMapperCaixas);
 }
@@ -250,7 +163,7 @@ void TrptLedger::ImprimirInterno() {
   PegarDadosContas();
   if (FMapperContas == nullptr) FMapperContas = std::make_unique<TnMapperContas>();
   TnFieldMapper::MapearFields(FCdsContas, *FMapperContas);
-  FCdsEmpresa = nDMConexao().ExecuteQueryView(SelectEmpresas());
+  FCdsEmpresa = nDMConexao().ExecuteQueryView(SelectEmpresas(FCodigoEscrit));
   if (FMapperEmpresas == nullptr) FMapperEmpresas = std::make_unique<TnMapperEmpresas>();
   TnFieldMapper::MapearFields(FCdsEmpresa, *FMapperEmpresas);
 
@@ -266,12 +179,13 @@ void TrptLedger::ImprimirInterno() {
   for (FCdsEmpresa->First(); !FCdsEmpresa->Eof(); FCdsEmpresa->Next()) {
     PrepararEmpresa();
     if (FCdsContas->IsEmpty()) {
+      // The struck-through page already fills the sheet.
       ImprimirPeriodoSemMov();
     } else {
       ImprimirContas(percurso);
       if (FEhRelMovCaixa) ImprimirTotalGeral();
+      InvalidarFinalFolha(FReport, kLinhaSemMovimento, kFimFolha, "R9");
     }
-    InvalidarFinalFolha(FReport, 15, 17, "R9");
     if (FCodigoEscrit.empty()) break;  // one pass covers all companies together
   }
 }
@@ -312,13 +226,13 @@ void TrptLedger::ImprimirConta(TnPercurso& percurso) {
   PreencherCabecalhoConta();
 
   FEhContinuacao = false;
-  if (!percurso.primeira_conta) FReport->RepPrintSection(11);
+  if (!percurso.primeira_conta) FReport->RepPrintSection(kSeparadorConta);
   percurso.primeira_conta = false;
-  // Section 11 may have turned the flag on; a page started by the header
+  // The separator may have turned the flag on; a page started by the header
   // below must not repeat the header of an account not yet begun.
   FEhContinuacao = false;
-  FReport->RepPrintSection(13);
-  FReport->RepPrintSection(10);
+  FReport->RepPrintSection(kCabecalhoConta);
+  FReport->RepPrintSection(kEspaco);
 
   double saldo = FMapperContas->SaldoAnterior->AsFloat();
   const std::string mascara = MascaraSaldo(natureza);
@@ -387,7 +301,7 @@ void TrptLedger::ImprimirSaldoAnterior(double saldo, const std::string& mascara)
   FReport->SetValues("R8", formatado);
   FReport->SetValues("pTotalDebito", "");
   FReport->SetValues("pTotalCredito", "");
-  FReport->RepPrintSection(14);
+  FReport->RepPrintSection(kSaldoAnterior);
 }
 
 void TrptLedger::ImprimirCaixa(double& saldo, int natureza, const std::string& mascara) {
@@ -424,13 +338,13 @@ void TrptLedger::ImprimirHistorico() {
   const std::vector<std::string> linhas = FDivisorTexto.GerarArrayLinhas(
       MontarHistoricoCaixa(descricao, historico), kTamLinhaHistorico);
   FReport->SetValues("R2", linhas.empty() ? "" : linhas.front());
-  FReport->RepPrintSection(8);
+  FReport->RepPrintSection(kLinhaCaixa);
   if (linhas.size() < 2) return;
   for (const char* nome : {"R1", "R6", "R7", "R8"}) FReport->SetValues(nome, "");
   if (FEhRelMovCaixa) FReport->SetValues("R9", "");
   for (size_t i = 1; i < linhas.size(); ++i) {
     FReport->SetValues("R2", linhas[i]);
-    FReport->RepPrintSection(8);
+    FReport->RepPrintSection(kLinhaCaixa);
   }
 }
 
@@ -447,12 +361,12 @@ void TrptLedger::ImprimirTotaisConta(TnPercurso& percurso) {
   }
   FReport->SetValues("pDescrTotal", "Totais da conta");
   if (FEhRelMovCaixa) FReport->SetValues("pTotalSaldo", "");
-  FReport->RepPrintSection(16);
+  FReport->RepPrintSection(kTotais);
 
   // Too little room left for another account: fill the page and let the
   // next account begin on a fresh one.
-  if (!FReport->CanPrintSection({9, 4})) {
-    while (FReport->CanPrintSection({10, 1})) FReport->RepPrintSection(10);
+  if (!FReport->CanPrintSection({kEspacoConta, kMargemInferior})) {
+    while (FReport->CanPrintSection({kEspaco, kCabecalhoPagina})) FReport->RepPrintSection(kEspaco);
     FReport->SetCSLIsPageEnd(true);
     FEhContinuacao = false;
     percurso.primeira_conta = true;
@@ -460,7 +374,7 @@ void TrptLedger::ImprimirTotaisConta(TnPercurso& percurso) {
 }
 
 void TrptLedger::ImprimirTotalGeral() {
-  FReport->RepPrintSection(11);
+  FReport->RepPrintSection(kSeparadorConta);
   FReport->SetValues("pDescrTotal", "Total Geral");
   if (DeveImprimirEntradas() && FTotalGeralEntradas > 0) {
     FReport->SetValues("pTotalDebito", FormatarValor(FTotalGeralEntradas));
@@ -469,7 +383,7 @@ void TrptLedger::ImprimirTotalGeral() {
     FReport->SetValues("pTotalCredito", FormatarValor(FTotalGeralSaidas));
   }
   FReport->SetValues("pTotalSaldo", FormatarValor(FTotalGeralSaldo));
-  FReport->RepPrintSection(16);
+  FReport->RepPrintSection(kTotais);
 }
 
 // A diagonal of asterisks down the page, with the words on line 25.
@@ -484,11 +398,10 @@ void TrptLedger::ImprimirPeriodoSemMov() {
     } else {
       FReport->SetValues("R9", std::string(i * 5, ' ') + "**");
     }
-    FReport->RepPrintSection(15);
-    if (TnpqLabel* label = FReport->LabelByName("R9")) {
-      label->SetFontStyle({});
-      label->SetFontSize(8);
-    }
+    FReport->RepPrintSection(kLinhaSemMovimento);
+    TnpqLabel* label = FReport->LabelByName("R9");
+    label->SetFontStyle({});
+    label->SetFontSize(8);
   }
 }
 
@@ -497,9 +410,9 @@ void TrptLedger::ImprimirPeriodoSemMov() {
 void TrptLedger::DepoisImprimir(TObject*, int Section) {
   if (!FEhContinuacao) {
     FEhContinuacao = true;
-  } else if (Section == 1) {
-    FReport->RepPrintSection(12);
-    FReport->RepPrintSection(10);
+  } else if (Section == kCabecalhoPagina) {
+    FReport->RepPrintSection(kContinuacao);
+    FReport->RepPrintSection(kEspaco);
   }
 }
 

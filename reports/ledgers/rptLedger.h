@@ -23,26 +23,19 @@
 #include <string>
 #include <vector>
 
+#include "host/biz/empresas.h"
 #include "host/biz/mapper_contas.h"
 #include "host/core/datetime.h"
 #include "host/data/mapper.h"
 #include "host/report/base_dll.h"
 #include "reports/ledgers/DivisorTexto.h"
+#include "reports/ledgers/rptLedgerSQL.h"
 
 namespace vireo {
 
 class TField;
 class TnClientDataSet;
-class TnDMPowerParam;
-
-enum TnTipoOrdenacaoMoviCaixa { tpDataCaixa, tpTipoMoviCaixa };
-
-struct TnMapperEmpresas {
-  TField* CODIGOPESSOAFIN{};
-  TField* Nome{};
-  TField* InscFederal{};
-  VIREO_MAPPER(TnMapperEmpresas, CODIGOPESSOAFIN, Nome, InscFederal)
-};
+class TnFprDPGerarSaldoContaIndividual;
 
 struct TnMapperCaixas {
   TField* CodigoEscrit{};
@@ -64,6 +57,22 @@ struct TnMapperCaixas {
 
 class TrptLedger : public TnrwBaseDll {
  public:
+  // The sections of both layouts.
+  enum Secao : int {
+    kCabecalhoPagina = 1,
+    kMargemInferior = 4,  // with kEspacoConta: the room a new account needs
+    kLinhaCaixa = 8,      // an entry, or one more line of its history
+    kEspacoConta = 9,
+    kEspaco = 10,          // under the headers; filler at a forced page end
+    kSeparadorConta = 11,  // before an account, and before the grand total
+    kContinuacao = 12,     // the account's header again on a new page
+    kCabecalhoConta = 13,
+    kSaldoAnterior = 14,
+    kLinhaSemMovimento = 15,  // a line of the struck-through page
+    kTotais = 16,             // an account's totals, and the grand total
+    kFimFolha = 17,           // closes the rest of the sheet
+  };
+
   using TnrwBaseDll::TnrwBaseDll;
   ~TrptLedger() override;
 
@@ -85,9 +94,6 @@ class TrptLedger : public TnrwBaseDll {
 
   void LerParametros();
   void PegarDadosContas();
-  std::string SelectCfgConta() const;
-  std::string SelectEmpresas() const;
-  std::string SelectCaixas() const;
   void CarregarDadosCaixas(int64_t ACodigoConta, int64_t ACodigoEscrit);
   bool DeveImprimirEntradas() const;
   bool DeveImprimirSaidas() const;
@@ -107,7 +113,7 @@ class TrptLedger : public TnrwBaseDll {
   void ImprimirPeriodoSemMov();
   void DepoisImprimir(TObject* Sender, int Section);
 
-  std::unique_ptr<TnDMPowerParam> FDMSaldoConta;
+  std::unique_ptr<TnFprDPGerarSaldoContaIndividual> FDMSaldoConta;
   std::string FOrigemDados;
   std::string FCodigoConta;
   std::string FCodigoEscrit;

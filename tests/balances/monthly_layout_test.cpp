@@ -22,7 +22,7 @@ class ArranjoTest : public MonthlyDbTest {
   void SetUp() override {
     MonthlyDbTest::SetUp();
     Basico();
-    for (int mes = 1; mes <= 12; ++mes) Caixa(11, Dia(2025, mes, 5), 1, mes);
+    for (int mes = 1; mes <= 12; ++mes) Movimentar(1, 11, Dia(2025, mes, 5), 1, mes);
   }
   // The line of account 11 (after its titles 1 and 1.1) of a print from
   // January 2025 over n months.
@@ -210,7 +210,7 @@ class ConversaoTest : public MonthlyDbTest {
   void SetUp() override {
     MonthlyDbTest::SetUp();
     Basico();
-    Caixa(11, Dia(2025, 1, 5), 1, 5);
+    Movimentar(1, 11, Dia(2025, 1, 5), 1, 5);
   }
 };
 

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/fixtures.h"
 #include "tests/support/report_harness.h"
 
 // Kept apart from the other balance tests' helpers, which share the program.
@@ -49,63 +50,26 @@ inline const json& Label(const json& section_event, const std::string& name) {
 }
 
 // A database of its own per test, current for the host's data functions.
-class MonthlyDbTest : public ReportDbTest {
+class MonthlyDbTest : public FinanceDbTest {
  protected:
   void SetUp() override { OpenDatabase("monthly", "monthly.fdb"); }
   void TearDown() override { CloseDatabase(); }
 
-  // FPRCFGCONTA with the natures of groups 1..n.
-  void Configuracao(const std::vector<int>& naturezas) {
-    std::string columns = "CODIGOCFGCONTA", marks = "1";
-    std::vector<Variant> values;
-    for (size_t g = 0; g < naturezas.size(); ++g) {
-      columns += ", NATURGRUPO" + std::to_string(g + 1);
-      marks += ", ?";
-      values.push_back(naturezas[g]);
-    }
-    Exec("insert into FPRCFGCONTA (" + columns + ") values (" + marks + ")", values);
-  }
-  void Empresa(int code, const std::string& nome, const std::string& cnpj) {
-    Exec("insert into ESCRITORIO (CODIGOESCRIT) values (?)", {code});
-    Exec("insert into PESSOAFINANCEIRO (CODIGOPESSOAFIN, NOME, INSCFEDERAL) values (?, ?, ?)",
-         {code, nome, cnpj});
-  }
-  void Sintetica(int code, const std::string& classif, const std::string& descr) {
-    Exec(
-        "insert into FPRCONTA (CODIGOCONTA, TIPOCONTA, CLASSIFCONTA, DESCRCONTA) "
-        "values (?, 1, ?, ?)",
-        {code, classif, descr});
-  }
-  void Analitica(int code, const std::string& classif, const std::string& descr) {
-    Exec(
-        "insert into FPRCONTA (CODIGOCONTA, TIPOCONTA, CLASSIFCONTA, DESCRCONTA, "
-        "MODALIDADECONTA) values (?, 2, ?, ?, 0)",
-        {code, classif, descr});
-  }
-  // A cash entry; tipo 1 inflow, -1 outflow.
-  void Caixa(int conta, const Variant& data, int tipo, double valor, int escrit = 1,
-             int origem = 0) {
-    Exec(
-        "insert into FPRCAIXA (CODIGOESCRIT, CODIGOCAIXA, CODIGOCONTA, DATACAIXA, "
-        "TIPOMOVCAIXA, VALORCAIXA, ORIGEMLCTOCAIXA, CODIGOHISTCTB) "
-        "values (?, ?, ?, ?, ?, ?, ?, 1)",
-        {escrit, ++caixas_, conta, data, tipo, valor, origem});
-  }
-
-  // Company 1, groups 1 (debit) and 2 (credit), and a small tree:
+  // Company 1, groups 1 (debit) and 2 (credit), and a small tree of
+  // ordinary accounts (modality 0):
   //   1 ATIVO / 1.1 DISPONÍVEL / 11 Caixa, 12 Banco
   //   2 PASSIVO / 2.1 FORNECEDORES / 21 Fornecedores Diversos
   void Basico() {
     Configuracao({1, -1});
     Empresa(1, "Empresa Um Ltda", "11.111.111/0001-11");
-    Exec("insert into FPRHISTORICO (CODIGOHISTCTB, DESCRHISTCTB) values (1, 'Diversos')");
+    Historico(1, "Diversos");
     Sintetica(1, "1", "ATIVO");
     Sintetica(2, "1.1", "DISPONÍVEL");
-    Analitica(11, "1.1.01", "Caixa");
-    Analitica(12, "1.1.02", "Banco");
+    Analitica(11, "1.1.01", "Caixa", 0);
+    Analitica(12, "1.1.02", "Banco", 0);
     Sintetica(3, "2", "PASSIVO");
     Sintetica(4, "2.1", "FORNECEDORES");
-    Analitica(21, "2.1.01", "Fornecedores Diversos");
+    Analitica(21, "2.1.01", "Fornecedores Diversos", 0);
   }
 
   static TnLayout Layout() { return LoadLayout(MonthlyPluginDir() + "/rptMonthlyTracking.json"); }
@@ -138,8 +102,6 @@ class MonthlyDbTest : public ReportDbTest {
     item->SetValue(value);
     report.DoParamChange(engine.Panel(), item);
   }
-
-  int caixas_ = 0;
 };
 
 }  // namespace vireo::test::monthly

@@ -28,12 +28,12 @@ std::vector<std::string> Colunas(const json& e, char prefixo, int de, int ate) {
 }
 
 TEST_F(AcompanhamentoTest, PartMonthsBecomeWholeCalendarMonthColumns) {
-  Caixa(11, Dia(2024, 12, 31), 1, 1000);  // before the first month
-  Caixa(11, Dia(2025, 1, 3), 1, 100);     // before the 15th, still January
-  Caixa(11, Dia(2025, 2, 20), -1, 30);
-  Caixa(11, Dia(2025, 3, 25), 1, 50);  // after the 10th, still March
-  Caixa(11, Dia(2025, 4, 1), 1, 7);    // after the last month
-  Caixa(12, Dia(2025, 2, 10), 1, 80);
+  Movimentar(1, 11, Dia(2024, 12, 31), 1, 1000);  // before the first month
+  Movimentar(1, 11, Dia(2025, 1, 3), 1, 100);     // before the 15th, still January
+  Movimentar(1, 11, Dia(2025, 2, 20), -1, 30);
+  Movimentar(1, 11, Dia(2025, 3, 25), 1, 50);  // after the 10th, still March
+  Movimentar(1, 11, Dia(2025, 4, 1), 1, 7);    // after the last month
+  Movimentar(1, 12, Dia(2025, 2, 10), 1, 80);
   const MonthlyPrint print =
       Imprimir({{"pDataInicial", "15/01/2025"}, {"pDataFinal", "10/03/2025"}});
 
@@ -62,11 +62,11 @@ TEST_F(AcompanhamentoTest, PartMonthsBecomeWholeCalendarMonthColumns) {
 }
 
 TEST_F(AcompanhamentoTest, ListarChoosesClosingBalanceDebitsOrCredits) {
-  Caixa(11, Dia(2024, 12, 31), 1, 1000);
-  Caixa(11, Dia(2025, 1, 3), 1, 100);
-  Caixa(11, Dia(2025, 2, 20), -1, 30);
-  Caixa(11, Dia(2025, 3, 25), 1, 50);
-  Caixa(11, Dia(2025, 3, 26), -1, 5);
+  Movimentar(1, 11, Dia(2024, 12, 31), 1, 1000);
+  Movimentar(1, 11, Dia(2025, 1, 3), 1, 100);
+  Movimentar(1, 11, Dia(2025, 2, 20), -1, 30);
+  Movimentar(1, 11, Dia(2025, 3, 25), 1, 50);
+  Movimentar(1, 11, Dia(2025, 3, 26), -1, 5);
   struct Caso {
     const char* listar;
     const char* campo;
@@ -87,8 +87,8 @@ TEST_F(AcompanhamentoTest, ListarChoosesClosingBalanceDebitsOrCredits) {
 }
 
 TEST_F(AcompanhamentoTest, FourteenMonthsPrintTwoHeadingRowsAndTwoRowsPerAccount) {
-  Caixa(11, Dia(2025, 1, 10), 1, 10);
-  Caixa(11, Dia(2026, 2, 10), 1, 20);
+  Movimentar(1, 11, Dia(2025, 1, 10), 1, 10);
+  Movimentar(1, 11, Dia(2026, 2, 10), 1, 20);
   const MonthlyPrint print =
       Imprimir({{"pDataInicial", "01/01/2025"}, {"pDataFinal", "28/02/2026"}});
 
@@ -127,8 +127,8 @@ TEST_F(AcompanhamentoTest, FourteenMonthsPrintTwoHeadingRowsAndTwoRowsPerAccount
 
 TEST_F(AcompanhamentoTest, AnAccountsRowsStayOnOnePage) {
   for (int i = 0; i < 40; ++i) {
-    Analitica(100 + i, "1.1.5" + std::to_string(10 + i), "Conta " + std::to_string(i));
-    Caixa(100 + i, Dia(2025, 1, 5), 1, 1 + i);
+    Analitica(100 + i, "1.1.5" + std::to_string(10 + i), "Conta " + std::to_string(i), 0);
+    Movimentar(1, 100 + i, Dia(2025, 1, 5), 1, 1 + i);
   }
   const MonthlyPrint print =
       Imprimir({{"pDataInicial", "01/01/2025"}, {"pDataFinal", "28/02/2026"}});
@@ -143,9 +143,9 @@ TEST_F(AcompanhamentoTest, AnAccountsRowsStayOnOnePage) {
 }
 
 TEST_F(AcompanhamentoTest, AccountsWithoutAmountsAreLeftOutButStillCloseTheGroup) {
-  Analitica(20, "2.0.01", "Conta Parada");  // sorts first in group 2, never moves
-  Caixa(11, Dia(2025, 1, 5), 1, 10);
-  Caixa(21, Dia(2025, 2, 5), -1, 25);
+  Analitica(20, "2.0.01", "Conta Parada", 0);  // sorts first in group 2, never moves
+  Movimentar(1, 11, Dia(2025, 1, 5), 1, 10);
+  Movimentar(1, 21, Dia(2025, 2, 5), -1, 25);
   const MonthlyPrint print = Imprimir({{"pQuebraGrupo", "1"}});
   EXPECT_EQ(print.Contas(), (std::vector<std::string>{"1", "2", "11", "3", "4", "21"}));
   EXPECT_EQ(print.pages, 2);
@@ -155,9 +155,9 @@ TEST_F(AcompanhamentoTest, AccountsWithoutAmountsAreLeftOutButStillCloseTheGroup
 }
 
 TEST_F(AcompanhamentoTest, WithoutTheTotalColumnThePercentageIsTheLastMonths) {
-  Caixa(11, Dia(2025, 1, 5), 1, 100);
-  Caixa(12, Dia(2025, 2, 5), 1, 300);
-  Caixa(11, Dia(2025, 3, 5), 1, 50);
+  Movimentar(1, 11, Dia(2025, 1, 5), 1, 100);
+  Movimentar(1, 12, Dia(2025, 2, 5), 1, 300);
+  Movimentar(1, 11, Dia(2025, 3, 5), 1, 50);
   // Closing balances: totals are refused by the panel, percentages kept.
   const MonthlyPrint print = Imprimir({{"pListar", "1"}});
   const json caixa = print.Linha("11");
@@ -171,8 +171,8 @@ TEST_F(AcompanhamentoTest, WithoutTheTotalColumnThePercentageIsTheLastMonths) {
 }
 
 TEST_F(AcompanhamentoTest, PercentageOfAGroupWhoseFirstRowIsZeroIsZero) {
-  Caixa(11, Dia(2025, 1, 5), 1, 100);
-  Caixa(12, Dia(2025, 1, 6), -1, 100);  // ATIVO's movement nets to nothing
+  Movimentar(1, 11, Dia(2025, 1, 5), 1, 100);
+  Movimentar(1, 12, Dia(2025, 1, 6), -1, 100);  // ATIVO's movement nets to nothing
   const MonthlyPrint print = Imprimir();
   // ATIVO and DISPONÍVEL move nothing, so they are not printed either.
   EXPECT_EQ(print.Contas(), (std::vector<std::string>{"11", "12"}));
@@ -182,8 +182,8 @@ TEST_F(AcompanhamentoTest, PercentageOfAGroupWhoseFirstRowIsZeroIsZero) {
 }
 
 TEST_F(AcompanhamentoTest, ModuleRowOutsideTheChartQueryIsAddedWithItsAmount) {
-  Caixa(11, Dia(2025, 2, 5), 1, 40);
-  Caixa(12, Dia(2025, 2, 6), 1, 60);
+  Movimentar(1, 11, Dia(2025, 2, 5), 1, 40);
+  Movimentar(1, 12, Dia(2025, 2, 6), 1, 60);
   const MonthlyPrint print = Imprimir({{"pCodigoConta", "11"}});
   // The chart query brings account 11 only; the module adds its titles.
   EXPECT_EQ(print.Contas(), (std::vector<std::string>{"1", "2", "11"}));
@@ -195,8 +195,8 @@ TEST_F(AcompanhamentoTest, ModuleRowOutsideTheChartQueryIsAddedWithItsAmount) {
 }
 
 TEST_F(AcompanhamentoTest, DescriptionLosesTheClassificationWrittenIntoIt) {
-  Analitica(13, "1.1.03", "1.1.03 Aplicação 1.1.03");
-  Caixa(13, Dia(2025, 1, 5), 1, 5);
+  Analitica(13, "1.1.03", "1.1.03 Aplicação 1.1.03", 0);
+  Movimentar(1, 13, Dia(2025, 1, 5), 1, 5);
   EXPECT_EQ(Var(Imprimir().Linha("13"), "pContaDescricao"), "1.1.03 Aplicação 1.1.03");
   const MonthlyPrint sem_classificacao = Imprimir({{"pImpClassificacao", "0"}});
   EXPECT_EQ(Var(sem_classificacao.Linha("13"), "pContaDescricao"), "Aplicação 1.1.03");
@@ -204,7 +204,7 @@ TEST_F(AcompanhamentoTest, DescriptionLosesTheClassificationWrittenIntoIt) {
 }
 
 TEST_F(AcompanhamentoTest, WithoutTheCodeColumnNoCodeIsWritten) {
-  Caixa(11, Dia(2025, 1, 5), 1, 5);
+  Movimentar(1, 11, Dia(2025, 1, 5), 1, 5);
   const MonthlyPrint print = Imprimir({{"pImpContaContabil", "0"}});
   ASSERT_FALSE(print.Of(11).empty());
   for (const json& linha : print.Of(11)) EXPECT_EQ(Var(linha, "pConta"), "");
@@ -213,8 +213,8 @@ TEST_F(AcompanhamentoTest, WithoutTheCodeColumnNoCodeIsWritten) {
 
 TEST_F(AcompanhamentoTest, CompaniesOfTheSelectionAddUp) {
   Empresa(2, "Empresa Dois Ltda", "22.222.222/0001-22");
-  Caixa(11, Dia(2025, 1, 5), 1, 5, 1);
-  Caixa(11, Dia(2025, 1, 6), 1, 7, 2);
+  Movimentar(1, 11, Dia(2025, 1, 5), 1, 5);
+  Movimentar(2, 11, Dia(2025, 1, 6), 1, 7);
   const MonthlyPrint print = Imprimir({{"pCodigoEscrit", "1;2"}});
   EXPECT_EQ(Var(print.Linha("11"), "R1"), "12,00 ");
   EXPECT_EQ(Var(print.Linha("11"), "pNomeEscrit"), "");
@@ -226,8 +226,8 @@ TEST_F(AcompanhamentoTest, CompaniesOfTheSelectionAddUp) {
 }
 
 TEST_F(AcompanhamentoTest, CompanyWithoutAPersonRecordLeavesTheHeaderEmpty) {
-  Exec("insert into ESCRITORIO (CODIGOESCRIT) values (9)");
-  Caixa(11, Dia(2025, 1, 5), 1, 5, 9);
+  Escritorio(9);
+  Movimentar(9, 11, Dia(2025, 1, 5), 1, 5);
   const MonthlyPrint print = Imprimir({{"pCodigoEscrit", "9"}});
   EXPECT_EQ(Var(print.Linha("11"), "R1"), "5,00 ");
   EXPECT_EQ(Var(print.Linha("11"), "pNomeEscrit"), "");
@@ -235,8 +235,8 @@ TEST_F(AcompanhamentoTest, CompanyWithoutAPersonRecordLeavesTheHeaderEmpty) {
 }
 
 TEST_F(AcompanhamentoTest, SyntheticOnlyPrintsTitlesEachAfterABlankLine) {
-  Caixa(11, Dia(2025, 1, 5), 1, 5);
-  Caixa(21, Dia(2025, 1, 5), -1, 5);
+  Movimentar(1, 11, Dia(2025, 1, 5), 1, 5);
+  Movimentar(1, 21, Dia(2025, 1, 5), -1, 5);
   const MonthlyPrint so = Imprimir({{"pImpSintetica", "1"}, {"pPulaLinha", "1"}});
   EXPECT_EQ(so.Contas(), (std::vector<std::string>{"1", "2", "3", "4"}));
   EXPECT_EQ(so.Bodies(), (std::vector<int>{8, 9, 10, 11, 10, 11, 10, 11, 10, 11}));
@@ -246,7 +246,7 @@ TEST_F(AcompanhamentoTest, SyntheticOnlyPrintsTitlesEachAfterABlankLine) {
 }
 
 TEST_F(AcompanhamentoTest, SyntheticLinesAreBold) {
-  Caixa(11, Dia(2025, 1, 5), 1, 5);
+  Movimentar(1, 11, Dia(2025, 1, 5), 1, 5);
   const MonthlyPrint print = Imprimir();
   for (const char* nome : {"pContaDescricao", "R1", "R14"}) {
     EXPECT_TRUE(Label(print.Linha("2"), nome)["bold"]) << nome;
@@ -255,8 +255,8 @@ TEST_F(AcompanhamentoTest, SyntheticLinesAreBold) {
 }
 
 TEST_F(AcompanhamentoTest, OriginFilterLeavesEntriesOutAndWarns) {
-  Caixa(11, Dia(2025, 1, 5), 1, 5, 1, 0);
-  Caixa(11, Dia(2025, 1, 6), 1, 70, 1, 4);
+  Movimentar(1, 11, Dia(2025, 1, 5), 1, 5, {.origem = 0});
+  Movimentar(1, 11, Dia(2025, 1, 6), 1, 70, {.origem = 4});
   const MonthlyPrint print = Imprimir({{"pOrigemLctoCaixaCh", "4"}});
   EXPECT_EQ(Var(print.Linha("11"), "R1"), "5,00 ");
   ASSERT_EQ(print.messages.size(), 1u);
@@ -268,8 +268,8 @@ TEST_F(AcompanhamentoTest, OriginFilterLeavesEntriesOutAndWarns) {
 }
 
 TEST_F(AcompanhamentoTest, ModuleWarningIsShownAfterThePrint) {
-  Caixa(11, Dia(2025, 3, 5), 1, 5);
-  Caixa(2, Dia(2025, 1, 5), 1, 9);  // on a synthetic account: left out of the balances
+  Movimentar(1, 11, Dia(2025, 3, 5), 1, 5);
+  Movimentar(1, 2, Dia(2025, 1, 5), 1, 9);  // on a synthetic account: left out of the balances
   const MonthlyPrint print = Imprimir();
   EXPECT_EQ(Var(print.Linha("2"), "R1"), "0,00 ");
   ASSERT_EQ(print.messages.size(), 1u);
@@ -279,7 +279,7 @@ TEST_F(AcompanhamentoTest, ModuleWarningIsShownAfterThePrint) {
 }
 
 TEST_F(AcompanhamentoTest, ProgressCountersAreBackToZeroAfterThePrint) {
-  Caixa(11, Dia(2025, 1, 5), 1, 5);
+  Movimentar(1, 11, Dia(2025, 1, 5), 1, 5);
   Commit();
   TnPrintSession session(MonthlyPlugin::Get(), Layout(), RunVia::kInstance);
   session.Print({});

@@ -24,11 +24,11 @@ class TrialBalancePercentTest : public BalanceDbTest {
   // Banco Um 100,00 in it; Fornecedores (credit nature) 40,00.  Company 2:
   // Caixa Geral 50,00 in the period.
   void Movimentos() {
-    Caixa(1, 11, Data(2024, 2, 10), 1, 200);
-    Caixa(1, 11, Data(2024, 3, 5), 1, 100);
-    Caixa(1, 12, Data(2024, 3, 6), 1, 100);
-    Caixa(1, 21, Data(2024, 3, 7), -1, 40);
-    Caixa(2, 11, Data(2024, 3, 8), 1, 50);
+    Movimentar(1, 11, Dia(2024, 2, 10), 1, 200);
+    Movimentar(1, 11, Dia(2024, 3, 5), 1, 100);
+    Movimentar(1, 12, Dia(2024, 3, 6), 1, 100);
+    Movimentar(1, 21, Dia(2024, 3, 7), -1, 40);
+    Movimentar(2, 11, Dia(2024, 3, 8), 1, 50);
   }
 
   BalancePrint Percentual(const std::map<std::string, std::string>& params,
@@ -93,7 +93,7 @@ TEST_F(TrialBalancePercentTest, SyntheticLinesAreBold) {
 
 TEST_F(TrialBalancePercentTest, PercentageOnMovementWhenAskedFor) {
   Movimentos();
-  Caixa(1, 12, Data(2024, 3, 9), -1, 300);  // Banco Um moves by minus 200
+  Movimentar(1, 12, Dia(2024, 3, 9), -1, 300);  // Banco Um moves by minus 200
   const BalancePrint print = Percentual({{"pCodigoEscrit", "1"}, {"pPercentualSobre", "2"}});
   EXPECT_EQ(Var(print.Of(11).at(0), "pCampoPercentualSobre"), "MOVIMENTO");
   // Group 1 moves by 100 - 200 = -100: Caixa 100 is -100 %, Banco -200 is 200 %.
@@ -154,7 +154,7 @@ TEST_F(TrialBalancePercentTest, HeaderNamesTheOneCompanyChosen) {
 TEST_F(TrialBalancePercentTest, CompanyWithoutNameLeavesTheHeaderEmpty) {
   Movimentos();
   Escritorio(3);  // no person row: the name is null
-  Caixa(3, 11, Data(2024, 3, 9), 1, 7);
+  Movimentar(3, 11, Dia(2024, 3, 9), 1, 7);
   const BalancePrint print = Percentual({{"pCodigoEscrit", "3"}});
   EXPECT_EQ(Var(print.Of(1).at(0), "pNomeEscrit"), "");
   EXPECT_EQ(Var(Linha(print, "11"), "R4"), "7,00 ");
@@ -219,7 +219,7 @@ TEST_F(TrialBalancePercentTest, AccountSelectionIntervalFiltersTheChart) {
 TEST_F(TrialBalancePercentTest, EveryAccountOfALargeChartIsPrinted) {
   for (int i = 1; i <= 14; ++i) {
     Analitica(100 + i, "5." + std::to_string(10 + i), "Conta " + std::to_string(i));
-    Caixa(1, 100 + i, Data(2024, 3, 1), 1, i);
+    Movimentar(1, 100 + i, Dia(2024, 3, 1), 1, i);
   }
   EXPECT_EQ(Percentual({{"pCodigoEscrit", "1"}}).Of(11).size(), 14u);
 }
@@ -261,15 +261,16 @@ TEST_F(TrialBalancePercentTest, ModuleGetsThePeriodAndSelections) {
               {"pCodigoConta", "11"},
               {"pOrigemLctoCaixaCh", "3"},
               {"pDataInicial", "2024-02-05"}});
-  EXPECT_EQ(roteiro.recebidos["pDataInicial"], "05/02/2024");
-  EXPECT_EQ(roteiro.recebidos["pDataFinal"], "31/03/2024");
-  EXPECT_EQ(roteiro.recebidos["pGerarSaldoAnterior"], "1");
-  EXPECT_EQ(roteiro.recebidos["pOrigemLctoCaixa"], "3");
-  EXPECT_EQ(roteiro.recebidos["pCodigoEscrit"], "1;2");
-  EXPECT_EQ(roteiro.recebidos["pCodigoConta"], "11");
-  EXPECT_EQ(roteiro.recebidos["pQuebra"], "2");
+  const TnFiltroSaldoConta& f = roteiro.recebido;
+  EXPECT_EQ(f.DataInicial, EncodeDate(2024, 2, 5));
+  EXPECT_EQ(f.DataFinal, EncodeDate(2024, 3, 31));
+  EXPECT_TRUE(f.GerarSaldoAnterior);
+  EXPECT_EQ(f.OrigemLctoCaixa, "3");
+  EXPECT_EQ(f.CodigoEscrit, "1;2");
+  EXPECT_EQ(f.CodigoConta, "11");
+  EXPECT_TRUE(f.QuebraPorEmpresa);
   Percentual({});
-  EXPECT_EQ(roteiro.recebidos["pQuebra"], "1");
+  EXPECT_FALSE(roteiro.recebido.QuebraPorEmpresa);
 }
 
 }  // namespace

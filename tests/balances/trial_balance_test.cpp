@@ -27,11 +27,11 @@ class TrialBalanceTest : public BalanceDbTest {
   // minus 1.234,50, Fornecedores (credit nature) up by 50,00; company 2:
   // Caixa Geral up by 10,00.
   void Movimentos() {
-    Caixa(1, 11, Data(2024, 2, 10), 1, 1000);
-    Caixa(1, 11, Data(2024, 3, 5), 1, 234.5);
-    Caixa(1, 12, Data(2024, 3, 6), -1, 1234.5);
-    Caixa(1, 21, Data(2024, 3, 7), -1, 50);
-    Caixa(2, 11, Data(2024, 3, 8), 1, 10);
+    Movimentar(1, 11, Dia(2024, 2, 10), 1, 1000);
+    Movimentar(1, 11, Dia(2024, 3, 5), 1, 234.5);
+    Movimentar(1, 12, Dia(2024, 3, 6), -1, 1234.5);
+    Movimentar(1, 21, Dia(2024, 3, 7), -1, 50);
+    Movimentar(2, 11, Dia(2024, 3, 8), 1, 10);
   }
 
   BalancePrint Balancete(const std::map<std::string, std::string>& params,
@@ -192,7 +192,7 @@ TEST_F(TrialBalanceTest, CompaniesTogetherHaveNeitherHeaderNorBreak) {
 TEST_F(TrialBalanceTest, CompanyTheCompanyQueryMissesKeepsThePreviousHeader) {
   Movimentos();
   Escritorio(3);  // an office without its person row
-  Caixa(3, 11, Data(2024, 3, 9), 1, 7);
+  Movimentar(3, 11, Dia(2024, 3, 9), 1, 7);
   const BalancePrint print = Balancete({{"pCodigoEscrit", "1;3"}, {"pQuebra", "2"}});
   ASSERT_EQ(print.pages, 2);
   const std::vector<json> linhas = print.Of(8);
@@ -271,12 +271,18 @@ TEST_F(TrialBalanceTest, ModuleGetsTheReportsChoices) {
              {"pDataInicial", "05/02/2024"},
              {"pDataFinal", "20/03/2024"}});
   EXPECT_EQ(roteiro.execucoes, 1);
-  const std::map<std::string, std::string> esperado = {
-      {"pDataInicial", "05/02/2024"}, {"pDataFinal", "20/03/2024"},
-      {"pGerarSaldoAnterior", "1"},   {"pOrigemLctoCaixa", "3;4"},
-      {"pCodigoEscrit", "1;2"},       {"pCodigoConta", "11..12"},
-      {"pImpContaSaldoZero", "1"},    {"pQuebra", "1"}};
-  for (const auto& [nome, valor] : esperado) EXPECT_EQ(roteiro.recebidos[nome], valor) << nome;
+  const TnFiltroSaldoConta& f = roteiro.recebido;
+  EXPECT_EQ(f.DataInicial, EncodeDate(2024, 2, 5));
+  EXPECT_EQ(f.DataFinal, EncodeDate(2024, 3, 20));
+  EXPECT_TRUE(f.GerarSaldoAnterior);
+  EXPECT_EQ(f.OrigemLctoCaixa, "3;4");
+  EXPECT_EQ(f.CodigoEscrit, "1;2");
+  EXPECT_EQ(f.CodigoConta, "11..12");
+  EXPECT_TRUE(f.ImpContaSaldoZero);
+  EXPECT_FALSE(f.QuebraPorEmpresa);
+  EXPECT_FALSE(f.EhRelMovCaixa);
+  Balancete({{"pQuebra", "2"}});
+  EXPECT_TRUE(roteiro.recebido.QuebraPorEmpresa);
 }
 
 TEST_F(TrialBalanceTest, EmptyResultPrintsNothingAndSaysNothing) {

@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "host/biz/korvanfin.h"
+#include "host/biz/saldo_conta_individual.h"
 #include "host/data/dataset.h"
 #include "host/report/data_module.h"
+#include "tests/support/fixtures.h"
 #include "tests/support/report_harness.h"
 
 namespace vireo::test {
@@ -25,8 +27,6 @@ struct BalancePlugin {
     return ReportPlugin::Get(BalancePluginDir(), deliverable);
   }
 };
-
-inline Variant Data(int year, int month, int day) { return Dia(year, month, day); }
 
 // What one print left behind, with the engine's progress.
 struct BalancePrint : TracePrint {
@@ -52,24 +52,22 @@ struct ModuloLinha {
 };
 
 // Stands in for TnFprDPGerarSaldoContaIndividual: hands out the rows a test
-// scripts, in that order within each company, and keeps the parameters it
-// was given.
+// scripts, in that order within each company, and keeps the filter it was
+// given.
 struct ModuloRoteiro {
   std::vector<ModuloLinha> linhas;
   std::string msg_erro;
-  std::map<std::string, std::string> recebidos;
+  TnFiltroSaldoConta recebido;
   int execucoes = 0;
 };
 
-class TnModuloRoteirizado : public TnDMPowerParam {
+class TnModuloRoteirizado : public TnFprDPGerarSaldoContaIndividual {
  public:
   explicit TnModuloRoteirizado(ModuloRoteiro* roteiro) : roteiro_(roteiro) {}
-  void Executar() override {
+  TnClientDataSet* Gerar(const TnFiltroSaldoConta& filtro) override {
     ++roteiro_->execucoes;
+    roteiro_->recebido = filtro;
     TnpqPowerParam& params = *GetParams();
-    for (int i = 0; i < params.Count(); ++i) {
-      roteiro_->recebidos[params.Items(i)->Name()] = params.Items(i)->Value();
-    }
     TnClientDataSet& cds = *nClientDataSet();
     if (!cds.Active()) {
       cds.AddFieldDef("CodigoEscrit", TFieldType::Integer);
@@ -107,6 +105,7 @@ class TnModuloRoteirizado : public TnDMPowerParam {
     }
     cds.SetIndexFieldNames("Ordem");
     params.SetValues("pMsgErro", roteiro_->msg_erro);
+    return &cds;
   }
 
  private:
@@ -114,7 +113,7 @@ class TnModuloRoteirizado : public TnDMPowerParam {
 };
 
 // A database of its own per test, current for the host's data functions.
-class BalanceDbTest : public ReportDbTest {
+class BalanceDbTest : public FinanceDbTest {
  protected:
   void SetUp() override {
     RegisterKorvanFin5();
@@ -132,47 +131,6 @@ class BalanceDbTest : public ReportDbTest {
       return std::unique_ptr<TnDataModule>(std::make_unique<TnModuloRoteirizado>(roteiro));
     });
     return roteiro_;
-  }
-
-  // FPRCFGCONTA with the natures of groups 1..
-  void Configuracao(const std::vector<int>& naturezas) {
-    std::string columns = "CODIGOCFGCONTA", marks = "1";
-    std::vector<Variant> values;
-    for (size_t g = 0; g < naturezas.size(); ++g) {
-      columns += ", NATURGRUPO" + std::to_string(g + 1);
-      marks += ", ?";
-      values.push_back(naturezas[g] != 0 ? Variant(naturezas[g]) : Variant());
-    }
-    Exec("insert into FPRCFGCONTA (" + columns + ") values (" + marks + ")", values);
-  }
-  void Escritorio(int code) { Exec("insert into ESCRITORIO (CODIGOESCRIT) values (?)", {code}); }
-  void Empresa(int code, const std::string& nome, const std::string& cnpj) {
-    Escritorio(code);
-    Exec("insert into PESSOAFINANCEIRO (CODIGOPESSOAFIN, NOME, INSCFEDERAL) values (?, ?, ?)",
-         {code, nome, cnpj});
-  }
-  void Sintetica(int code, const std::string& classif, const std::string& descr) {
-    Exec(
-        "insert into FPRCONTA (CODIGOCONTA, TIPOCONTA, CLASSIFCONTA, DESCRCONTA) "
-        "values (?, 1, ?, ?)",
-        {code, classif, descr});
-  }
-  void Analitica(int code, const std::string& classif, const std::string& descr) {
-    Exec(
-        "insert into FPRCONTA (CODIGOCONTA, TIPOCONTA, CLASSIFCONTA, DESCRCONTA, "
-        "MODALIDADECONTA) values (?, 2, ?, ?, 1)",
-        {code, classif, descr});
-  }
-  void Historico(int code, const std::string& descr) {
-    Exec("insert into FPRHISTORICO (CODIGOHISTCTB, DESCRHISTCTB) values (?, ?)", {code, descr});
-  }
-  // A cash entry; tipo 1 inflow, -1 outflow.
-  void Caixa(int escrit, int conta, const Variant& data, int tipo, double valor, int origem = 0) {
-    Exec(
-        "insert into FPRCAIXA (CODIGOESCRIT, CODIGOCAIXA, CODIGOCONTA, DATACAIXA, "
-        "TIPOMOVCAIXA, VALORCAIXA, HISTORICOCAIXA, ORIGEMLCTOCAIXA, CODIGOHISTCTB) "
-        "values (?, ?, ?, ?, ?, ?, '', ?, 1)",
-        {escrit, ++caixas_, conta, data, tipo, valor, origem});
   }
 
   // Companies 1 and 2, groups 1 (debit) and 2 (credit), one history, and
@@ -233,7 +191,6 @@ class BalanceDbTest : public ReportDbTest {
   }
 
   ModuloRoteiro roteiro_;
-  int caixas_ = 0;
 };
 
 }  // namespace vireo::test

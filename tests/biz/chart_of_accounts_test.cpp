@@ -1,6 +1,6 @@
 // The chart helpers of the balance entities: the tree test, the account
 // selection and the compact selection text.
-#include "host/biz/chart_of_accounts.h"
+#include "host/biz/balance/chart_of_accounts.h"
 
 #include <gtest/gtest.h>
 

@@ -12,6 +12,7 @@
 #include "db/demo.h"
 #include "host/core/convert.h"
 #include "host/data/sql.h"
+#include "tests/db/db_test_support.h"
 
 namespace vireo::test {
 namespace {

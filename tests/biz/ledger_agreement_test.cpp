@@ -1,8 +1,8 @@
 // The balance module agrees with what the ledger prints: the ledger lists an
 // account's entries with its own query and carries a running balance from the
 // module's opening balance; its totals line shows the module's inflows and
-// outflows.  Here the ledger's entry query is run as the ledger builds it, in
-// both modes, and walked the ledger's way.
+// outflows.  Here the ledger's own entry query is run in both modes and
+// walked the ledger's way.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,6 +10,7 @@
 #include "biz_test_support.h"
 #include "host/data/selection.h"
 #include "host/data/sql.h"
+#include "reports/ledgers/rptLedgerSQL.h"
 
 namespace vireo::test {
 namespace {
@@ -22,40 +23,16 @@ struct Walk {
 };
 
 // The ledger's entry query for one account of one company (company 0: all).
-std::string LedgerQuery(bool cash_movement, int company, int account, const std::string& first,
-                        const std::string& last, const std::string& origins) {
-  std::string sql =
-      "select C.CODIGOESCRIT , C.CODIGOCAIXA , C.CODIGOCONTA , C.DATACAIXA , C.TIPOMOVCAIXA , "
-      "C.VALORCAIXA , C.HISTORICOCAIXA , C.ORIGEMLCTOCAIXA , H.DESCRHISTCTB , T.NATURSALDO , "
-      "AC.CODIGOACERTO , ";
-  sql += cash_movement ? "axc.codigoconta" : "0";
-  sql += " CONTRAPARTIDA from FPRCAIXA C ";
-  sql +=
-      " left join FPRACERTOCX AC ON AC.CODIGOESCRIT = C.CODIGOESCRIT AND AC.CODIGOCAIXA = "
-      "C.CODIGOCAIXA ";
-  if (cash_movement) {
-    sql +=
-        "LEFT JOIN FPRACERTOCX AXC ON AXC.CODIGOESCRIT=AC.CODIGOESCRIT AND "
-        "AXC.CODIGOACERTO=AC.CODIGOACERTO AND ((AC.ORIGEMCAIXA=1 AND AXC.CODIGOCAIXA=(SELECT "
-        "MIN(CODIGOCAIXA) FROM FPRACERTOCX AXC_AUX WHERE AXC_AUX.CODIGOESCRIT=AXC.CODIGOESCRIT "
-        "AND AXC_AUX.CODIGOACERTO=AXC.CODIGOACERTO AND AXC_AUX.ORIGEMCAIXA=2)) OR "
-        "(AC.ORIGEMCAIXA=2 AND AXC.CODIGOCAIXA=(SELECT MIN(CODIGOCAIXA) FROM FPRACERTOCX AXC_AUX "
-        "WHERE AXC_AUX.CODIGOESCRIT=AXC.CODIGOESCRIT AND AXC_AUX.CODIGOACERTO=AXC.CODIGOACERTO "
-        "AND AXC_AUX.ORIGEMCAIXA=1))) ";
-  }
-  sql +=
-      " join FPRHISTORICO H on H.CODIGOHISTCTB = C.CODIGOHISTCTB join FPRCONTA T on "
-      "T.CODIGOCONTA = C.CODIGOCONTA ";
-  sql += "where DATACAIXA between " + first + " and " + last + " ";
-  if (cash_movement) sql += " and T.MODALIDADECONTA <> 0 and AC.ORIGEMCAIXA IN (1,2) ";
-  if (company != 0) {
-    sql += FilterInterval("C.CODIGOESCRIT", std::to_string(company), {1}, true, 0);
-  }
-  sql += FilterInterval("C.CODIGOCONTA", std::to_string(account), {1}, true, 0);
-  if (!origins.empty()) {
-    sql += " and not (" + FilterInterval("C.ORIGEMLCTOCAIXA", origins, {1}, false, 0) + ")";
-  }
-  return sql + "ORDER BY DATACAIXA, TIPOMOVCAIXA desc";
+std::string LedgerQuery(bool cash_movement, int company, int account, TDateTime first,
+                        TDateTime last, const std::string& origins) {
+  TnFiltroCaixas filtro;
+  filtro.DataInicial = first;
+  filtro.DataFinal = last;
+  filtro.EhRelMovCaixa = cash_movement;
+  filtro.CodigoEscrit = company;
+  filtro.CodigoConta = account;
+  filtro.OrigemDados = origins;
+  return SelectCaixas(filtro);
 }
 
 // The ledger's walk: an entry whose kind equals the nature adds, any other
@@ -79,43 +56,43 @@ class LedgerAgreementTest : public BizDbTest {
  protected:
   void SetUp() override {
     BizDbTest::SetUp();
-    Configuration({1, -1, -1, 1});
-    Company(1);
-    Company(2);
-    History(1, "Recebimento de cliente");
-    History(2, "Pagamento a fornecedor");
-    Synthetic(1, "1", "ATIVO");
-    Analytic(2, "1.1.01", "Caixa", 1);
-    Analytic(3, "1.1.02", "Banco", 4);
-    Synthetic(4, "2", "PASSIVO");
-    Analytic(5, "2.1.01", "Cartão", 3);
-    Analytic(6, "2.1.02", "Fornecedores", 0);
-    Synthetic(7, "3", "RECEITAS");
-    Analytic(8, "3.1.01", "Serviços", 0);
+    Configuracao({1, -1, -1, 1});
+    Empresa(1, "Empresa 1");
+    Empresa(2, "Empresa 2");
+    Historico(1, "Recebimento de cliente");
+    Historico(2, "Pagamento a fornecedor");
+    Sintetica(1, "1", "ATIVO");
+    Analitica(2, "1.1.01", "Caixa", 1);
+    Analitica(3, "1.1.02", "Banco", 4);
+    Sintetica(4, "2", "PASSIVO");
+    Analitica(5, "2.1.01", "Cartão", 3);
+    Analitica(6, "2.1.02", "Fornecedores", 0);
+    Sintetica(7, "3", "RECEITAS");
+    Analitica(8, "3.1.01", "Serviços", 0);
     int code = 0, settlement = 0;
     // Receipts: bank in (cash side), revenue out (origin side).
     for (int month = 1; month <= 6; ++month) {
       for (int company : {1, 2}) {
         const double value = 100.0 * month + company + 0.35;
         ++settlement;
-        Entry(company, ++code, 3, Day(2025, month, 5), 1, value, 2, 1);
-        Settled(company, settlement, code, 2, 3);
-        Entry(company, ++code, 8, Day(2025, month, 5), -1, value, 2, 1);
-        Settled(company, settlement, code, 1, 8);
+        Caixa(company, ++code, 3, Dia(2025, month, 5), 1, value, {.origem = 2});
+        AcertoCaixa(company, settlement, code, 2, 3);
+        Caixa(company, ++code, 8, Dia(2025, month, 5), -1, value, {.origem = 2});
+        AcertoCaixa(company, settlement, code, 1, 8);
         // A payment by card (credit nature) of a supplier.
         ++settlement;
-        Entry(company, ++code, 5, Day(2025, month, 12), -1, 40.0 + month, 1, 2);
-        Settled(company, settlement, code, 2, 5);
-        Entry(company, ++code, 6, Day(2025, month, 12), 1, 40.0 + month, 1, 2);
-        Settled(company, settlement, code, 1, 6);
+        Caixa(company, ++code, 5, Dia(2025, month, 12), -1, 40.0 + month, {.origem = 1, .hist = 2});
+        AcertoCaixa(company, settlement, code, 2, 5);
+        Caixa(company, ++code, 6, Dia(2025, month, 12), 1, 40.0 + month, {.origem = 1, .hist = 2});
+        AcertoCaixa(company, settlement, code, 1, 6);
         // A transfer from the bank to the cash box: both current accounts.
         ++settlement;
-        Entry(company, ++code, 3, Day(2025, month, 20), -1, 25.0, 3, 2);
-        Settled(company, settlement, code, 1, 3);
-        Entry(company, ++code, 2, Day(2025, month, 20), 1, 25.0, 3, 1);
-        Settled(company, settlement, code, 2, 2);
+        Caixa(company, ++code, 3, Dia(2025, month, 20), -1, 25.0, {.origem = 3, .hist = 2});
+        AcertoCaixa(company, settlement, code, 1, 3);
+        Caixa(company, ++code, 2, Dia(2025, month, 20), 1, 25.0, {.origem = 3});
+        AcertoCaixa(company, settlement, code, 2, 2);
         // Not settled: bank fees.
-        Entry(company, ++code, 3, Day(2025, month, 28), -1, 3.10, 4, 2);
+        Caixa(company, ++code, 3, Dia(2025, month, 28), -1, 3.10, {.origem = 4, .hist = 2});
       }
     }
   }
@@ -123,7 +100,7 @@ class LedgerAgreementTest : public BizDbTest {
   // Compares every analytic row of the module with the ledger's listing.
   void ExpectAgreement(bool cash_movement, const std::string& quebra,
                        const std::string& origins = "") {
-    const std::string first = "DATE '2025-03-01'", last = "DATE '2025-05-31'";
+    const TDateTime first = EncodeDate(2025, 3, 1), last = EncodeDate(2025, 5, 31);
     BalanceResult r = Run({{"pDataInicial", "01/03/2025"},
                            {"pDataFinal", "31/05/2025"},
                            {"pEhRelMovCaixa", cash_movement ? "1" : "0"},
@@ -136,8 +113,8 @@ class LedgerAgreementTest : public BizDbTest {
       if (b.tipo == "S") continue;
       const int company = std::stoi(key.substr(0, key.find(':')));
       const int account = std::stoi(key.substr(key.find(':') + 1));
-      Walk before = WalkLedger(LedgerQuery(cash_movement, company, account, "DATE '1900-01-01'",
-                                           "DATE '2025-02-28'", origins),
+      Walk before = WalkLedger(LedgerQuery(cash_movement, company, account, EncodeDate(1900, 1, 1),
+                                           EncodeDate(2025, 2, 28), origins),
                                b.natureza, 0.0);
       Walk period = WalkLedger(LedgerQuery(cash_movement, company, account, first, last, origins),
                                b.natureza, b.anterior);
@@ -176,7 +153,7 @@ TEST_F(LedgerAgreementTest, OriginFilterAgreesInBothModes) {
 }
 
 TEST_F(LedgerAgreementTest, AnEntryInTwoSettlementsCountsAsOftenAsTheLedgerListsIt) {
-  Settled(1, 999, 1, 1, 3);  // the first receipt also sits in another settlement
+  AcertoCaixa(1, 999, 1, 1, 3);  // the first receipt also sits in another settlement
   ExpectAgreement(false, "2");
   ExpectAgreement(true, "2");
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "biz_test_support.h"
+#include "host/biz/saldo_conta_individual.h"
 #include "host/core/exception.h"
 #include "host/data/sql.h"
 
@@ -16,20 +17,20 @@ class SaldoContaTest : public BizDbTest {
  protected:
   void SetUp() override {
     BizDbTest::SetUp();
-    Configuration({1, -1, -1});
-    Company(1);
-    Company(2);
-    History(1, "Pagamento a fornecedor");
-    Synthetic(1, "1", "ATIVO");
-    Synthetic(2, "1.1", "DISPONÍVEL");
-    Analytic(3, "1.1.01", "Caixa", 1);
-    Analytic(4, "1.1.02", "Banco", 4);
-    Analytic(10, "1.1.03", "Banco da empresa 2", 4, 2);
-    Synthetic(5, "2", "PASSIVO");
-    Analytic(6, "2.1.01", "Cartão de crédito", 3);
-    Analytic(7, "2.1.02", "Fornecedores", 0);
-    Synthetic(8, "3", "RECEITAS");
-    Analytic(9, "3.1.01", "Vendas", 0);
+    Configuracao({1, -1, -1});
+    Empresa(1, "Empresa 1");
+    Empresa(2, "Empresa 2");
+    Historico(1, "Pagamento a fornecedor");
+    Sintetica(1, "1", "ATIVO");
+    Sintetica(2, "1.1", "DISPONÍVEL");
+    Analitica(3, "1.1.01", "Caixa", 1);
+    Analitica(4, "1.1.02", "Banco", 4);
+    Analitica(10, "1.1.03", "Banco da empresa 2", 4, 2);
+    Sintetica(5, "2", "PASSIVO");
+    Analitica(6, "2.1.01", "Cartão de crédito", 3);
+    Analitica(7, "2.1.02", "Fornecedores", 0);
+    Sintetica(8, "3", "RECEITAS");
+    Analitica(9, "3.1.01", "Vendas", 0);
   }
 
   static std::map<std::string, std::string> Period(std::map<std::string, std::string> more = {}) {
@@ -41,16 +42,16 @@ class SaldoContaTest : public BizDbTest {
 
 TEST_F(SaldoContaTest, OpeningBalanceAndMovementFollowTheGroupNature) {
   // Debit-nature cash: inflows add, outflows subtract.
-  Entry(1, 1, 3, Day(2025, 1, 10), 1, 1000.00);
-  Entry(1, 2, 3, Day(2025, 2, 28), -1, 300.00);
-  Entry(1, 3, 3, Day(2025, 3, 1), 1, 50.25);
-  Entry(1, 4, 3, Day(2025, 3, 31), -1, 20.10);
-  Entry(1, 5, 3, Day(2025, 4, 1), 1, 999.00);  // after the period
+  Caixa(1, 1, 3, Dia(2025, 1, 10), 1, 1000.00);
+  Caixa(1, 2, 3, Dia(2025, 2, 28), -1, 300.00);
+  Caixa(1, 3, 3, Dia(2025, 3, 1), 1, 50.25);
+  Caixa(1, 4, 3, Dia(2025, 3, 31), -1, 20.10);
+  Caixa(1, 5, 3, Dia(2025, 4, 1), 1, 999.00);  // after the period
   // Credit-nature card: outflows add, inflows subtract.
-  Entry(1, 6, 6, Day(2025, 2, 1), 1, 200.00);
-  Entry(1, 7, 6, Day(2025, 2, 2), -1, 500.00);
-  Entry(1, 8, 6, Day(2025, 3, 15), 1, 100.00);
-  Entry(1, 9, 6, Day(2025, 3, 16), -1, 40.00);
+  Caixa(1, 6, 6, Dia(2025, 2, 1), 1, 200.00);
+  Caixa(1, 7, 6, Dia(2025, 2, 2), -1, 500.00);
+  Caixa(1, 8, 6, Dia(2025, 3, 15), 1, 100.00);
+  Caixa(1, 9, 6, Dia(2025, 3, 16), -1, 40.00);
 
   BalanceResult r = Run(Period());
   EXPECT_EQ(r.message, "");
@@ -71,9 +72,9 @@ TEST_F(SaldoContaTest, OpeningBalanceAndMovementFollowTheGroupNature) {
 }
 
 TEST_F(SaldoContaTest, WithoutOpeningBalanceTheClosingIsThePeriodMovement) {
-  Entry(1, 1, 3, Day(2025, 1, 10), 1, 1000.00);
-  Entry(1, 2, 3, Day(2025, 3, 10), -1, 30.00);
-  Entry(1, 3, 4, Day(2025, 1, 10), 1, 80.00);  // only before the period
+  Caixa(1, 1, 3, Dia(2025, 1, 10), 1, 1000.00);
+  Caixa(1, 2, 3, Dia(2025, 3, 10), -1, 30.00);
+  Caixa(1, 3, 4, Dia(2025, 1, 10), 1, 80.00);  // only before the period
   BalanceResult r = Run(Period({{"pGerarSaldoAnterior", "0"}}));
   EXPECT_DOUBLE_EQ(r.At(0, 3).anterior, 0.0);
   EXPECT_DOUBLE_EQ(r.At(0, 3).saldo, -30.00);
@@ -81,10 +82,10 @@ TEST_F(SaldoContaTest, WithoutOpeningBalanceTheClosingIsThePeriodMovement) {
 }
 
 TEST_F(SaldoContaTest, SyntheticRowsSumTheAccountsBelowAndComeFirst) {
-  Entry(1, 1, 3, Day(2025, 2, 1), 1, 100.00);
-  Entry(1, 2, 4, Day(2025, 3, 2), 1, 40.00);
-  Entry(2, 1, 4, Day(2025, 3, 3), -1, 15.00);
-  Entry(1, 3, 6, Day(2025, 3, 4), -1, 7.00);
+  Caixa(1, 1, 3, Dia(2025, 2, 1), 1, 100.00);
+  Caixa(1, 2, 4, Dia(2025, 3, 2), 1, 40.00);
+  Caixa(2, 1, 4, Dia(2025, 3, 3), -1, 15.00);
+  Caixa(1, 3, 6, Dia(2025, 3, 4), -1, 7.00);
 
   BalanceResult r = Run(Period());
   EXPECT_EQ(r.order, (std::vector<std::string>{"0:1", "0:2", "0:3", "0:4", "0:5", "0:6"}));
@@ -105,9 +106,9 @@ TEST_F(SaldoContaTest, SyntheticRowsSumTheAccountsBelowAndComeFirst) {
 }
 
 TEST_F(SaldoContaTest, QuebraTwoGivesOneSetPerCompanyAndQuebraOneAddsThemUp) {
-  Entry(1, 1, 3, Day(2025, 2, 1), 1, 100.00);
-  Entry(2, 1, 3, Day(2025, 3, 1), 1, 60.00);
-  Entry(2, 2, 4, Day(2025, 3, 2), -1, 10.00);
+  Caixa(1, 1, 3, Dia(2025, 2, 1), 1, 100.00);
+  Caixa(2, 1, 3, Dia(2025, 3, 1), 1, 60.00);
+  Caixa(2, 2, 4, Dia(2025, 3, 2), -1, 10.00);
 
   BalanceResult apart = Run(Period({{"pQuebra", "2"}}));
   EXPECT_EQ(apart.order,
@@ -127,11 +128,11 @@ TEST_F(SaldoContaTest, QuebraTwoGivesOneSetPerCompanyAndQuebraOneAddsThemUp) {
 }
 
 TEST_F(SaldoContaTest, LeftOutOriginsCountNowhere) {
-  Entry(1, 1, 3, Day(2025, 2, 1), 1, 100.00, 0);
-  Entry(1, 2, 3, Day(2025, 2, 2), 1, 1000.00, 5);  // before the period
-  Entry(1, 3, 3, Day(2025, 3, 2), -1, 10.00, 2);
-  Entry(1, 4, 3, Day(2025, 3, 3), -1, 500.00, 7);
-  Entry(1, 5, 4, Day(2025, 3, 4), 1, 80.00, 8);  // the only entry of account 4
+  Caixa(1, 1, 3, Dia(2025, 2, 1), 1, 100.00, {.origem = 0});
+  Caixa(1, 2, 3, Dia(2025, 2, 2), 1, 1000.00, {.origem = 5});  // before the period
+  Caixa(1, 3, 3, Dia(2025, 3, 2), -1, 10.00, {.origem = 2});
+  Caixa(1, 4, 3, Dia(2025, 3, 3), -1, 500.00, {.origem = 7});
+  Caixa(1, 5, 4, Dia(2025, 3, 4), 1, 80.00, {.origem = 8});  // the only entry of account 4
 
   BalanceResult r = Run(Period({{"pOrigemLctoCaixa", "5;7..8"}}));
   EXPECT_DOUBLE_EQ(r.At(0, 3).anterior, 100.00);
@@ -142,11 +143,11 @@ TEST_F(SaldoContaTest, LeftOutOriginsCountNowhere) {
 }
 
 TEST_F(SaldoContaTest, AccountsWithoutBalanceAppearOnlyWhenAsked) {
-  Entry(1, 1, 3, Day(2025, 2, 1), 1, 100.00);
-  Entry(1, 2, 4, Day(2025, 2, 1), 1, 50.00);  // nets to zero before the period
-  Entry(1, 3, 4, Day(2025, 2, 2), -1, 50.00);
-  Entry(1, 4, 7, Day(2025, 3, 5), 1, 20.00);  // movement that nets to zero
-  Entry(1, 5, 7, Day(2025, 3, 6), -1, 20.00);
+  Caixa(1, 1, 3, Dia(2025, 2, 1), 1, 100.00);
+  Caixa(1, 2, 4, Dia(2025, 2, 1), 1, 50.00);  // nets to zero before the period
+  Caixa(1, 3, 4, Dia(2025, 2, 2), -1, 50.00);
+  Caixa(1, 4, 7, Dia(2025, 3, 5), 1, 20.00);  // movement that nets to zero
+  Caixa(1, 5, 7, Dia(2025, 3, 6), -1, 20.00);
 
   BalanceResult r = Run(Period());
   EXPECT_TRUE(r.Has(0, 3));
@@ -167,10 +168,10 @@ TEST_F(SaldoContaTest, AccountsWithoutBalanceAppearOnlyWhenAsked) {
 }
 
 TEST_F(SaldoContaTest, OmittingOrdinaryAccountsKeepsOnlyCurrentAccounts) {
-  Entry(1, 1, 3, Day(2025, 3, 1), 1, 100.00);
-  Entry(1, 2, 9, Day(2025, 3, 1), -1, 100.00);  // revenue side, modality 0
-  Entry(1, 3, 7, Day(2025, 3, 2), 1, 30.00);
-  Entry(1, 4, 6, Day(2025, 3, 2), -1, 30.00);
+  Caixa(1, 1, 3, Dia(2025, 3, 1), 1, 100.00);
+  Caixa(1, 2, 9, Dia(2025, 3, 1), -1, 100.00);  // revenue side, modality 0
+  Caixa(1, 3, 7, Dia(2025, 3, 2), 1, 30.00);
+  Caixa(1, 4, 6, Dia(2025, 3, 2), -1, 30.00);
 
   BalanceResult r = Run(Period({{"pOmitirContaContabil", "1"}}));
   EXPECT_EQ(r.order, (std::vector<std::string>{"0:1", "0:2", "0:3", "0:5", "0:6"}));
@@ -183,10 +184,10 @@ TEST_F(SaldoContaTest, OmittingOrdinaryAccountsKeepsOnlyCurrentAccounts) {
 }
 
 TEST_F(SaldoContaTest, AccountSelectionPicksAccountsAndWhatLiesBelowSyntheticOnes) {
-  Entry(1, 1, 3, Day(2025, 3, 1), 1, 1.00);
-  Entry(1, 2, 4, Day(2025, 3, 1), 1, 2.00);
-  Entry(1, 3, 6, Day(2025, 3, 1), -1, 4.00);
-  Entry(1, 4, 9, Day(2025, 3, 1), -1, 8.00);
+  Caixa(1, 1, 3, Dia(2025, 3, 1), 1, 1.00);
+  Caixa(1, 2, 4, Dia(2025, 3, 1), 1, 2.00);
+  Caixa(1, 3, 6, Dia(2025, 3, 1), -1, 4.00);
+  Caixa(1, 4, 9, Dia(2025, 3, 1), -1, 8.00);
 
   BalanceResult one = Run(Period({{"pCodigoConta", "4"}}));
   EXPECT_EQ(one.order, (std::vector<std::string>{"0:1", "0:2", "0:4"}));
@@ -198,9 +199,10 @@ TEST_F(SaldoContaTest, AccountSelectionPicksAccountsAndWhatLiesBelowSyntheticOne
 }
 
 TEST_F(SaldoContaTest, ProblemsThatDoNotStopTheRunAreReported) {
-  Entry(1, 1, 3, Day(2025, 3, 1), 1, 5.00);
-  Entry(1, 2, 3, Day(2025, 3, 2), 1, 7.00, 0, 99);  // standard history 99 does not exist
-  Entry(1, 3, 77, Day(2025, 3, 3), 1, 9.00);        // account 77 is not in the chart
+  Caixa(1, 1, 3, Dia(2025, 3, 1), 1, 5.00);
+  Caixa(1, 2, 3, Dia(2025, 3, 2), 1, 7.00,
+        {.origem = 0, .hist = 99});           // standard history 99 does not exist
+  Caixa(1, 3, 77, Dia(2025, 3, 3), 1, 9.00);  // account 77 is not in the chart
   BalanceResult r = Run(Period({{"pCodigoConta", "3;99;200..300"}, {"pCodigoEscrit", "1;42"}}));
   EXPECT_DOUBLE_EQ(r.At(0, 3).saldo, 5.00);
   EXPECT_NE(r.message.find("conta 99 "), std::string::npos) << r.message;
@@ -215,8 +217,8 @@ TEST_F(SaldoContaTest, ProblemsThatDoNotStopTheRunAreReported) {
 
 TEST_F(SaldoContaTest, WithoutConfigurationEveryEntrySubtractsAndTheUserIsTold) {
   Exec("delete from FPRCFGCONTA");
-  Entry(1, 1, 3, Day(2025, 2, 1), 1, 100.00);
-  Entry(1, 2, 3, Day(2025, 3, 1), -1, 30.00);
+  Caixa(1, 1, 3, Dia(2025, 2, 1), 1, 100.00);
+  Caixa(1, 2, 3, Dia(2025, 3, 1), -1, 30.00);
   BalanceResult r = Run(Period());
   EXPECT_DOUBLE_EQ(r.At(0, 3).anterior, -100.00);
   EXPECT_DOUBLE_EQ(r.At(0, 3).saldo, -130.00);
@@ -225,8 +227,8 @@ TEST_F(SaldoContaTest, WithoutConfigurationEveryEntrySubtractsAndTheUserIsTold) 
 }
 
 TEST_F(SaldoContaTest, AGroupWithoutNatureIsReportedForTheAccountsShown) {
-  Analytic(20, "4.1.01", "Despesas diversas", 0);
-  Entry(1, 1, 20, Day(2025, 3, 1), 1, 10.00);
+  Analitica(20, "4.1.01", "Despesas diversas", 0);
+  Caixa(1, 1, 20, Dia(2025, 3, 1), 1, 10.00);
   BalanceResult r = Run(Period());
   EXPECT_DOUBLE_EQ(r.At(0, 20).saldo, -10.00);
   EXPECT_NE(r.message.find("NATURGRUPO4"), std::string::npos) << r.message;
@@ -238,14 +240,14 @@ TEST_F(SaldoContaTest, PeriodParametersAreChecked) {
   EXPECT_THROW(Run({{"pDataInicial", "01/04/2025"}, {"pDataFinal", "31/03/2025"}}), EnParam);
   EXPECT_THROW(Run(Period({{"pCodigoConta", "3; drop table"}})), EnParam);
   EXPECT_THROW(Run(Period({{"pQuebra", "5"}})), EnParam);
-  Entry(1, 1, 3, Day(2025, 3, 31), 1, 10.00);
+  Caixa(1, 1, 3, Dia(2025, 3, 31), 1, 10.00);
   BalanceResult iso = Run({{"pDataInicial", "2025-03-01"}, {"pDataFinal", "2025-03-31"}});
   EXPECT_DOUBLE_EQ(iso.At(0, 3).debito, 10.00);
 }
 
 TEST_F(SaldoContaTest, ARunReplacesTheRowsOfTheLastOneAndSurvivesItsRelease) {
-  Entry(1, 1, 3, Day(2025, 3, 1), 1, 10.00);
-  Entry(2, 1, 4, Day(2025, 3, 1), 1, 20.00);
+  Caixa(1, 1, 3, Dia(2025, 3, 1), 1, 10.00);
+  Caixa(2, 1, 4, Dia(2025, 3, 1), 1, 20.00);
   Run(Period({{"pQuebra", "2"}}));
   TnClientDataSet* ds = module_->nClientDataSet();
   TField* saldo = ds->FieldByName("Saldo");
@@ -267,11 +269,92 @@ TEST_F(SaldoContaTest, ARunReplacesTheRowsOfTheLastOneAndSurvivesItsRelease) {
 }
 
 TEST_F(SaldoContaTest, FailedRunLeavesNoRowsOfAnEarlierOne) {
-  Entry(1, 1, 3, Day(2025, 3, 1), 1, 10.00);
+  Caixa(1, 1, 3, Dia(2025, 3, 1), 1, 10.00);
   Run(Period());
   module_->Param("pDataFinal")->SetValue("01/01/2025");
   EXPECT_THROW(module_->Executar(), EnParam);
   EXPECT_EQ(module_->nClientDataSet()->RecordCount(), 0);
+}
+
+// The typed call and the by-name parameters are one run: the same request
+// either way gives the same rows and the same notes.
+TEST_F(SaldoContaTest, TypedFilterAndParameterTextsGiveTheSameRows) {
+  Caixa(1, 1, 3, Dia(2025, 2, 10), 1, 1000.00, {.origem = 2});
+  Caixa(1, 2, 4, Dia(2025, 3, 5), -1, 300.00, {.origem = 3});
+  Caixa(2, 3, 6, Dia(2025, 3, 15), 1, 100.00, {.origem = 1});
+  Caixa(2, 4, 7, Dia(2025, 3, 16), -1, 40.00, {.origem = 1});
+  const BalanceResult by_name = Run(Period({{"pCodigoEscrit", "1;2;9"},
+                                            {"pCodigoConta", "1"},
+                                            {"pOrigemLctoCaixa", "3"},
+                                            {"pQuebra", "2"},
+                                            {"pImpContaSaldoZero", "1"}}));
+  std::unique_ptr<TnFprDPGerarSaldoContaIndividual> module = CriarDMSaldoConta();
+  TnFiltroSaldoConta filtro;
+  filtro.DataInicial = EncodeDate(2025, 3, 1);
+  filtro.DataFinal = EncodeDate(2025, 3, 31);
+  filtro.CodigoEscrit = "1;2;9";
+  filtro.CodigoConta = "1";
+  filtro.OrigemLctoCaixa = "3";
+  filtro.QuebraPorEmpresa = true;
+  filtro.ImpContaSaldoZero = true;
+  TnClientDataSet* rows = module->Gerar(filtro);
+  EXPECT_EQ(rows, module->nClientDataSet());
+  const BalanceResult typed = ReadBalances(*module);
+  EXPECT_EQ(typed.order, by_name.order);
+  EXPECT_EQ(typed.message, by_name.message);
+  EXPECT_EQ(module->MsgErro(), "A empresa 9 da seleção não está cadastrada.");
+  EXPECT_DOUBLE_EQ(typed.At(1, 3).anterior, 1000.00);
+  EXPECT_DOUBLE_EQ(typed.At(1, 4).credito, 0.00);  // its origin is left out
+  EXPECT_FALSE(typed.Has(2, 7));                   // outside the chosen accounts
+}
+
+TEST_F(SaldoContaTest, TypedFilterRefusesAMissingOrReversedPeriod) {
+  std::unique_ptr<TnFprDPGerarSaldoContaIndividual> module = CriarDMSaldoConta();
+  TnFiltroSaldoConta filtro;
+  filtro.DataFinal = EncodeDate(2025, 3, 31);
+  try {
+    module->Gerar(filtro);
+    FAIL() << "a missing first day was accepted";
+  } catch (const EnParam& e) {
+    EXPECT_EQ(e.Message(), "Informe a data inicial do período (pDataInicial).");
+  }
+  filtro.DataInicial = EncodeDate(2025, 4, 1);
+  EXPECT_THROW(module->Gerar(filtro), EnParam);
+  EXPECT_EQ(module->nClientDataSet()->RecordCount(), 0);
+}
+
+TEST(KorvanFin5Test, PeriodDatesOfAPanelReadAsTheModuleReadsItsOwn) {
+  TnpqPowerParam params;
+  TnParamDef def;
+  def.name = "pDataInicial";
+  def.caption = "Data inicial";
+  def.kind = TnParamKind::Date;
+  params.Add(def);
+  TnpqParamItem& item = *params.Param("pDataInicial");
+  EXPECT_EQ(DataDoPeriodo(item), 0);
+  item.SetValue("  ");
+  EXPECT_EQ(DataDoPeriodo(item), 0);
+  item.SetValue("05/02/2024");
+  EXPECT_EQ(DataDoPeriodo(item), EncodeDate(2024, 2, 5));
+  item.SetValue("2024-02-05");
+  EXPECT_EQ(DataDoPeriodo(item), EncodeDate(2024, 2, 5));
+}
+
+// A module registered in the host's place under the name is used only when
+// it is of the module's kind: the reports rely on its typed call.
+TEST(KorvanFin5Test, CreatingTheModuleRefusesAnotherKindRegisteredUnderItsName) {
+  struct Other : TnDMPowerParam {
+    void Executar() override {}
+  };
+  RegistrarClasseDM<Other>("TnFprDPGerarSaldoContaIndividual");
+  try {
+    CriarDMSaldoConta();
+    ADD_FAILURE() << "another kind of module was accepted";
+  } catch (const Exception& e) {
+    EXPECT_NE(std::string(e.what()).find("TnFprDPGerarSaldoContaIndividual"), std::string::npos);
+  }
+  RegisterKorvanFin5();
+  EXPECT_NE(CriarDMSaldoConta(), nullptr);
 }
 
 // Read while the test program loads, after the libraries it needs.

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/fixtures.h"
 #include "tests/support/report_harness.h"
 
 namespace vireo::test {
@@ -43,21 +44,11 @@ inline ChecksPrint ImprimirCheck(const std::string& report,
 }
 
 // A database of its own per test, current for the host's data functions.
-class ChecksDbTest : public ReportDbTest {
+class ChecksDbTest : public FinanceDbTest {
  protected:
   void SetUp() override { OpenDatabase("checks", "checks.fdb"); }
   void TearDown() override { CloseDatabase(); }
 
-  void Empresa(int code, const std::string& nome, const std::string& cnpj) {
-    Exec("insert into ESCRITORIO (CODIGOESCRIT) values (?)", {code});
-    Exec("insert into PESSOAFINANCEIRO (CODIGOPESSOAFIN, NOME, INSCFEDERAL) values (?, ?, ?)",
-         {code, nome, cnpj});
-  }
-  // An account of the accounting chart of the company (CODIGOEMPRESA).
-  void ContaCtb(int empresa, int conta, const std::string& descr) {
-    Exec("insert into PLANOESPEC (CODIGOEMPRESA, CONTACTB, DESCRCONTA) values (?, ?, ?)",
-         {empresa, conta, descr});
-  }
   void Usuario(int code, const Variant& nome, const Variant& nome_compl) {
     Exec("insert into USUARIO (CODIGOUSUARIO, NOMEUSUARIO, NOMEUSUARIOCOMPL) values (?, ?, ?)",
          {code, nome, nome_compl});

@@ -14,6 +14,7 @@
 #include "host/biz/origens_contabilizacao.h"
 #include "host/biz/produto.h"
 #include "host/data/dataset.h"
+#include "reports/checks/rptLedgerEntryCheck.h"
 #include "tests/checks/checks_test_support.h"
 
 namespace vireo::test {
@@ -86,7 +87,8 @@ class DemoContabilTest : public ::testing::Test {
     std::set<Documento> listados;
     int escrit = 0;
     for (const json& e : print.trace) {
-      if (e["event"] != "section" || e["section"] != 8) continue;
+      if (e["event"] != "section") continue;
+      if (e["section"].get<int>() != TrptLedgerEntryCheck::kLancamento) continue;
       escrit = std::stoi(Var(e, "pEscritorioDesc"));
       if (Var(e, "pTipoDesc").empty()) continue;  // a further line of the document
       const int origem = CodigoDaOrigem(Var(e, "pTipoDesc"));

@@ -9,10 +9,13 @@
 #include "host/biz/produto.h"
 #include "host/report/labels.h"
 #include "host/report/params.h"
+#include "reports/checks/rptLedgerEntryCheck.h"
 #include "tests/checks/checks_test_support.h"
 
 namespace vireo::test {
 namespace {
+
+using enum TrptLedgerEntryCheck::Secao;
 
 const char kRelatorio[] = "rptLedgerEntryCheck";
 
@@ -77,14 +80,14 @@ TEST_F(ConferenciaCtbTest, DifferenceOnlyKeepsWholeUnbalancedDocuments) {
   Pagar(1, 2, 11);
   Pagar(1, 3, 11);
   const ChecksPrint print = Conferir({{"pSomenteDiferenca", "1"}});
-  const auto linhas = print.Of(8);
+  const auto linhas = print.Of(kLancamento);
   ASSERT_EQ(linhas.size(), 2u);
   EXPECT_EQ(Var(linhas[0], "pDocumento"), "11");
-  EXPECT_EQ(Var(print.Of(9).at(0), "pValorDiferenca"), "Diferença: (10,00)");
+  EXPECT_EQ(Var(print.Of(kTotais).at(0), "pValorDiferenca"), "Diferença: (10,00)");
   // Only what was shown is summed: the balanced document stays out of the
   // company total and the summaries.
-  EXPECT_EQ(Var(print.Of(9).at(1), "pTotalDeb"), "Débito: 80,00");
-  EXPECT_EQ(Vars(print.Of(12), "R1"),
+  EXPECT_EQ(Var(print.Of(kTotais).at(1), "pTotalDeb"), "Débito: 80,00");
+  EXPECT_EQ(Vars(print.Of(kContaResumo), "R1"),
             (std::vector<std::string>{"21 - Fornecedores", "42 - Despesas Administrativas",
                                       "21 - Fornecedores", "42 - Despesas Administrativas"}));
 }
@@ -94,8 +97,8 @@ TEST_F(ConferenciaCtbTest, OneSidedEntriesAddToTheirSideAndTwoSidedToBoth) {
   Lcto(1, 2, Dia(2024, 3, 5), 30, 42, 0);        // debit only
   Pagar(1, 2, 10);
   const ChecksPrint print = Conferir();
-  ASSERT_EQ(print.Of(9).size(), 2u);
-  const json total = print.Of(9)[0];
+  ASSERT_EQ(print.Of(kTotais).size(), 2u);
+  const json total = print.Of(kTotais)[0];
   EXPECT_EQ(Var(total, "pTotalTitulo"), "");
   EXPECT_EQ(Var(total, "pTotalDeb"), "Débito: 130,00");
   EXPECT_EQ(Var(total, "pTotalCred"), "Crédito: 100,00");
@@ -104,7 +107,7 @@ TEST_F(ConferenciaCtbTest, OneSidedEntriesAddToTheirSideAndTwoSidedToBoth) {
 
 TEST_F(ConferenciaCtbTest, BalancedDocumentShowsAZeroDifference) {
   PagarSimples(1, 1, 10, Dia(2024, 3, 5), 1234.5);
-  const json total = Conferir().Of(9).at(0);
+  const json total = Conferir().Of(kTotais).at(0);
   EXPECT_EQ(Var(total, "pTotalDeb"), "Débito: 1.234,50");
   EXPECT_EQ(Var(total, "pTotalCred"), "Crédito: 1.234,50");
   EXPECT_EQ(Var(total, "pValorDiferenca"), "Diferença: 0,00");
@@ -114,8 +117,8 @@ TEST_F(ConferenciaCtbTest, CreditsAboveDebitsGiveAPositiveDifference) {
   Lcto(1, 1, Dia(2024, 3, 5), 50, 0, 21);
   Pagar(1, 1, 10);
   const ChecksPrint print = Conferir();
-  EXPECT_EQ(Var(print.Of(9).at(0), "pValorDiferenca"), "Diferença: 50,00");
-  const json conta = print.Of(12).at(0);
+  EXPECT_EQ(Var(print.Of(kTotais).at(0), "pValorDiferenca"), "Diferença: 50,00");
+  const json conta = print.Of(kContaResumo).at(0);
   EXPECT_EQ(Var(conta, "R4"), "50,00");
   EXPECT_EQ(Var(conta, "pFechaParentese"), "");
 }
@@ -124,16 +127,16 @@ TEST_F(ConferenciaCtbTest, NegativeBalanceOfAnAccountOpensAndClosesParentheses) 
   Lcto(1, 1, Dia(2024, 3, 5), 1500, 42, 0);
   Pagar(1, 1, 10);
   const ChecksPrint print = Conferir();
-  const json conta = print.Of(12).at(0);
+  const json conta = print.Of(kContaResumo).at(0);
   EXPECT_EQ(Var(conta, "R1"), "42 - Despesas Administrativas");
   EXPECT_EQ(Var(conta, "R2"), "1.500,00");
   EXPECT_EQ(Var(conta, "R3"), "0,00");
   EXPECT_EQ(Var(conta, "R4"), "(1.500,00");
   EXPECT_EQ(Var(conta, "pFechaParentese"), ")");
-  const json total = print.Of(13).at(0);
+  const json total = print.Of(kTotalResumo).at(0);
   EXPECT_EQ(Var(total, "R4"), "(1.500,00");
   EXPECT_EQ(Var(total, "pFechaParentese"), ")");
-  EXPECT_EQ(Var(print.Of(9).at(0), "pValorDiferenca"), "Diferença: (1.500,00)");
+  EXPECT_EQ(Var(print.Of(kTotais).at(0), "pValorDiferenca"), "Diferença: (1.500,00)");
 }
 
 // Entry lines, document totals, company totals and both summaries, in order.
@@ -148,11 +151,12 @@ TEST_F(ConferenciaCtbTest, SectionsFollowDocumentsCompanyAndSummaries) {
   const std::vector<int> esperado = {8,  8,  9,  10, 8,  9,  10, 10, 9,  11, 12,
                                      12, 12, 12, 13, 11, 12, 12, 12, 12, 13};
   EXPECT_EQ(print.Bodies(), esperado);
-  const json escritorio = print.Of(9).at(2);
+  const json escritorio = print.Of(kTotais).at(2);
   EXPECT_EQ(Var(escritorio, "pTotalTitulo"), "Escritório");
   EXPECT_EQ(Var(escritorio, "pTotalDeb"), "Débito: 200,00");
   EXPECT_EQ(Var(escritorio, "pTotalCred"), "Crédito: 200,00");
-  EXPECT_EQ(Vars(print.Of(11), "pTotalTitulo"), (std::vector<std::string>{"Escritório", "Geral"}));
+  EXPECT_EQ(Vars(print.Of(kCabecalhoResumo), "pTotalTitulo"),
+            (std::vector<std::string>{"Escritório", "Geral"}));
 }
 
 TEST_F(ConferenciaCtbTest, FirstLineOfADocumentCarriesItsHeading) {
@@ -161,7 +165,7 @@ TEST_F(ConferenciaCtbTest, FirstLineOfADocumentCarriesItsHeading) {
   Lcto(1, 2, Dia(2024, 3, 5), 100, 0, 21, Variant(2), 2);
   Pagar(1, 1, 10);
   Pagar(1, 2, 10);
-  const auto linhas = Conferir().Of(8);
+  const auto linhas = Conferir().Of(kLancamento);
   ASSERT_EQ(linhas.size(), 2u);
   EXPECT_EQ(Var(linhas[0], "pDataLcto"), "05/03/2024");
   EXPECT_EQ(Var(linhas[0], "pTipoDesc"), "Pagar");
@@ -187,7 +191,7 @@ TEST_F(ConferenciaCtbTest, UserAndDataOriginTexts) {
   Lcto(1, 3, Dia(2024, 3, 3), 10, 42, 21, Variant(7), 0);  // no such user
   Lcto(1, 4, Dia(2024, 3, 4), 10, 42, 21, Variant(), 9);
   for (int chave = 1; chave <= 4; ++chave) Pagar(1, chave, chave);
-  const auto linhas = Conferir().Of(8);
+  const auto linhas = Conferir().Of(kLancamento);
   EXPECT_EQ(Vars(linhas, "pUsuario"),
             (std::vector<std::string>{"carla", "Administrador", "7", "Administrador"}));
   EXPECT_EQ(Vars(linhas, "pOrigemDado"), (std::vector<std::string>{"Auto", "Imp", "", ""}));
@@ -197,8 +201,8 @@ TEST_F(ConferenciaCtbTest, AccountWithoutDescriptionPrintsItsNumberAlone) {
   Lcto(1, 1, Dia(2024, 3, 5), 10, 99, 21);
   Pagar(1, 1, 10);
   const ChecksPrint print = Conferir();
-  EXPECT_EQ(Var(print.Of(8).at(0), "pContaDeb"), "99");
-  EXPECT_EQ(Vars(print.Of(12), "R1"),
+  EXPECT_EQ(Var(print.Of(kLancamento).at(0), "pContaDeb"), "99");
+  EXPECT_EQ(Vars(print.Of(kContaResumo), "R1"),
             (std::vector<std::string>{"21 - Fornecedores", "99", "21 - Fornecedores", "99"}));
 }
 
@@ -206,10 +210,10 @@ TEST_F(ConferenciaCtbTest, CompanyWhoseDocumentsTotalZeroStillGetsItsSummary) {
   Lcto(1, 1, Dia(2024, 3, 5), 0, 42, 21);
   Pagar(1, 1, 10);
   const ChecksPrint print = Conferir();
-  ASSERT_EQ(print.Of(9).size(), 1u);  // the document's, no company total
-  EXPECT_EQ(Var(print.Of(9)[0], "pTotalTitulo"), "");
+  ASSERT_EQ(print.Of(kTotais).size(), 1u);  // the document's, no company total
+  EXPECT_EQ(Var(print.Of(kTotais)[0], "pTotalTitulo"), "");
   EXPECT_EQ(print.Bodies(), (std::vector<int>{8, 9, 10, 11, 12, 12, 13, 11, 12, 12, 13}));
-  EXPECT_EQ(Var(print.Of(12).at(0), "R2"), "0,00");
+  EXPECT_EQ(Var(print.Of(kContaResumo).at(0), "R2"), "0,00");
 }
 
 TEST_F(ConferenciaCtbTest, EachCompanyStartsAPageAndTheLastForcesNoPageEnd) {
@@ -222,7 +226,7 @@ TEST_F(ConferenciaCtbTest, EachCompanyStartsAPageAndTheLastForcesNoPageEnd) {
   // The second company, then the final summary on the same page.
   EXPECT_EQ(print.BodiesOnPage(2),
             (std::vector<int>{8, 9, 10, 10, 9, 11, 12, 12, 13, 11, 12, 12, 13}));
-  const auto cabecalhos = print.Of(1);
+  const auto cabecalhos = print.Of(kCabecalho);
   ASSERT_EQ(cabecalhos.size(), 2u);
   EXPECT_EQ(Var(cabecalhos[0], "pEscritorioDesc"), "1 - Empresa Um Ltda");
   EXPECT_EQ(Var(cabecalhos[0], "pInscrFedEscrit"), "11.111.111/0001-11");
@@ -239,7 +243,7 @@ TEST_F(ConferenciaCtbTest, FinalSummaryAddsAnAccountOverAllCompanies) {
   Lcto(2, 2, Dia(2024, 3, 6), 5, 0, 21);
   Pagar(2, 2, 11);
   const ChecksPrint print = Conferir();
-  const auto resumo = print.Of(12);
+  const auto resumo = print.Of(kContaResumo);
   ASSERT_EQ(resumo.size(), 6u);
   // The last two rows are the final summary: account order, summed, the
   // description of the account's last row.
@@ -248,7 +252,7 @@ TEST_F(ConferenciaCtbTest, FinalSummaryAddsAnAccountOverAllCompanies) {
   EXPECT_EQ(Var(resumo[4], "R4"), "145,00");
   EXPECT_EQ(Var(resumo[5], "R1"), "42 - Despesas Administrativas");
   EXPECT_EQ(Var(resumo[5], "R2"), "140,00");
-  const json total = print.Of(13).back();
+  const json total = print.Of(kTotalResumo).back();
   EXPECT_EQ(Var(total, "R2"), "140,00");
   EXPECT_EQ(Var(total, "R3"), "145,00");
   EXPECT_EQ(Var(total, "R4"), "5,00");
@@ -261,7 +265,7 @@ TEST_F(ConferenciaCtbTest, CompanySummaryListsOnlyItsOwnAccounts) {
   Venda(2, 1, 3);
   const ChecksPrint print = Conferir();
   EXPECT_EQ(
-      Vars(print.Of(12), "R1"),
+      Vars(print.Of(kContaResumo), "R1"),
       (std::vector<std::string>{"21 - Fornecedores", "42 - Despesas Administrativas", "11 - Caixa",
                                 "32 - Receita de Vendas", "11 - Caixa", "21 - Fornecedores",
                                 "32 - Receita de Vendas", "42 - Despesas Administrativas"}));
@@ -279,11 +283,11 @@ TEST_F(ConferenciaCtbTest, InterleavedEntriesOfTwoDocumentsStayTogether) {
   Pagar(1, 3, 11);
   Pagar(1, 4, 11);
   const ChecksPrint print = Conferir();
-  const auto totais = print.Of(9);
+  const auto totais = print.Of(kTotais);
   ASSERT_EQ(totais.size(), 3u);
   EXPECT_EQ(Vars(totais, "pValorDiferenca"),
             (std::vector<std::string>{"Diferença: 0,00", "Diferença: 0,00", "Diferença: 0,00"}));
-  const std::vector<std::string> documentos = Vars(print.Of(8), "pDocumento");
+  const std::vector<std::string> documentos = Vars(print.Of(kLancamento), "pDocumento");
   ASSERT_EQ(documentos.size(), 4u);
   EXPECT_EQ(documentos[1], "");
   EXPECT_EQ(documentos[3], "");
@@ -296,7 +300,7 @@ TEST_F(ConferenciaCtbTest, OrderingsZeroAndOneKeyDocumentsByDate) {
   Pagar(1, 1, 10);
   Pagar(1, 2, 10);
   for (const char* ordem : {"0", "1"}) {
-    const auto totais = Conferir({{"pOrdenacao", ordem}}).Of(9);
+    const auto totais = Conferir({{"pOrdenacao", ordem}}).Of(kTotais);
     ASSERT_EQ(totais.size(), 3u) << ordem;  // two documents and the company
     EXPECT_EQ(Var(totais[0], "pValorDiferenca"), "Diferença: (100,00)") << ordem;
   }
@@ -308,17 +312,17 @@ TEST_F(ConferenciaCtbTest, OtherOrderingKeysDocumentsByTheirNumber) {
   Pagar(1, 1, 10);
   Pagar(1, 2, 10);
   const ChecksPrint print = Conferir({{"pOrdenacao", "2"}});
-  const auto totais = print.Of(9);
+  const auto totais = print.Of(kTotais);
   ASSERT_EQ(totais.size(), 2u);  // one document and the company
   EXPECT_EQ(Var(totais[0], "pValorDiferenca"), "Diferença: 0,00");
-  EXPECT_EQ(Vars(print.Of(8), "pDataLcto"), (std::vector<std::string>{"05/03/2024", ""}));
+  EXPECT_EQ(Vars(print.Of(kLancamento), "pDataLcto"), (std::vector<std::string>{"05/03/2024", ""}));
 }
 
 TEST_F(ConferenciaCtbTest, DocumentsOfDifferentKindsWithTheSameNumberStayApart) {
   PagarSimples(1, 1, 7, Dia(2024, 3, 5), 100);
   Lcto(1, 2, Dia(2024, 3, 5), 100, 11, 32);
   Venda(1, 2, 7);
-  const auto linhas = Conferir({{"pOrdenacao", "2"}}).Of(8);
+  const auto linhas = Conferir({{"pOrdenacao", "2"}}).Of(kLancamento);
   EXPECT_EQ(Vars(linhas, "pTipoDesc"), (std::vector<std::string>{"Pagar", "Venda"}));
 }
 
@@ -339,7 +343,7 @@ TEST_F(ConferenciaCtbTest, EveryOriginKindIsListedWithItsShortDescription) {
   Obra(1, 8, 88);
   Lcto(1, 9, Dia(2024, 3, 9), 9, 42, 21);
   NotaEntrada(1, 9, 99);
-  const auto linhas = Conferir().Of(8);
+  const auto linhas = Conferir().Of(kLancamento);
   EXPECT_EQ(Vars(linhas, "pTipoDesc"),
             (std::vector<std::string>{"Receber", "Pagar", "Acerto Rec.", "Acerto Pag.",
                                       "Acerto Mov.", "NF Serviço", "Venda", "Obra", "NF Entrada"}));
@@ -359,7 +363,7 @@ TEST_F(ConferenciaCtbTest, SettlementDocumentNamesTheTitlesItSettled) {
       "values (1, 40, 1, 7)");
   Lcto(1, 1, Dia(2024, 3, 5), 100, 21, 11);
   AcertoCtb(1, 1, 7);
-  const json linha = Conferir().Of(8).at(0);
+  const json linha = Conferir().Of(kLancamento).at(0);
   EXPECT_EQ(Var(linha, "pDocumento"), "NF 123/1");
   EXPECT_EQ(Var(linha, "pCodigoAcerto"), "7");
   EXPECT_EQ(Var(linha, "pTipoDesc"), "Acerto Pag.");
@@ -370,18 +374,18 @@ TEST_F(ConferenciaCtbTest, ProductKindChoosesTheReceivablesTable) {
   ReceberComercial(1, 1, 501);
   Lcto(1, 2, Dia(2024, 3, 2), 20, 14, 32);
   ReceberFinanceiro(1, 2, 902);
-  EXPECT_EQ(Vars(Conferir().Of(8), "pDocumento"), (std::vector<std::string>{"501"}));
+  EXPECT_EQ(Vars(Conferir().Of(kLancamento), "pDocumento"), (std::vector<std::string>{"501"}));
   DefinirProduto(2);
-  EXPECT_EQ(Vars(Conferir().Of(8), "pDocumento"), (std::vector<std::string>{"902"}));
+  EXPECT_EQ(Vars(Conferir().Of(kLancamento), "pDocumento"), (std::vector<std::string>{"902"}));
 }
 
 TEST_F(ConferenciaCtbTest, OriginSelectionKeepsTheChosenKinds) {
   PagarSimples(1, 1, 10, Dia(2024, 3, 5), 100);
   Lcto(1, 2, Dia(2024, 3, 6), 40, 11, 32);
   Venda(1, 2, 3);
-  EXPECT_EQ(Vars(Conferir({{"pTipo", "6"}}).Of(8), "pTipoDesc"),
+  EXPECT_EQ(Vars(Conferir({{"pTipo", "6"}}).Of(kLancamento), "pTipoDesc"),
             (std::vector<std::string>{"Venda"}));
-  EXPECT_EQ(Vars(Conferir({{"pTipo", "0..1"}}).Of(8), "pTipoDesc"),
+  EXPECT_EQ(Vars(Conferir({{"pTipo", "0..1"}}).Of(kLancamento), "pTipoDesc"),
             (std::vector<std::string>{"Pagar"}));
   // No kind selected at all: nothing to list, and no query to fail.
   EXPECT_TRUE(Conferir({{"pTipo", "9"}}).Bodies().empty());
@@ -393,9 +397,9 @@ TEST_F(ConferenciaCtbTest, AccountFilterKeepsEntriesOnEitherSide) {
   Venda(1, 2, 3);
   Lcto(1, 3, Dia(2024, 3, 7), 15, 14, 0);
   Venda(1, 3, 4);
-  EXPECT_EQ(Vars(Conferir({{"pContaContabil", "32"}}).Of(8), "pValorCtb"),
+  EXPECT_EQ(Vars(Conferir({{"pContaContabil", "32"}}).Of(kLancamento), "pValorCtb"),
             (std::vector<std::string>{"40,00"}));
-  EXPECT_EQ(Vars(Conferir({{"pContaContabil", "42"}}).Of(8), "pValorCtb"),
+  EXPECT_EQ(Vars(Conferir({{"pContaContabil", "42"}}).Of(kLancamento), "pValorCtb"),
             (std::vector<std::string>{"100,00"}));
 }
 
@@ -404,7 +408,7 @@ TEST_F(ConferenciaCtbTest, CompanySelectionKeepsOnlyThoseCompanies) {
   PagarSimples(1, 1, 10, Dia(2024, 3, 5), 100);
   PagarSimples(2, 1, 10, Dia(2024, 3, 5), 40);
   const ChecksPrint print = Conferir({{"pCodigoEscrit", "2"}});
-  EXPECT_EQ(Vars(print.Of(8), "pValorCtb"), (std::vector<std::string>{"40,00"}));
+  EXPECT_EQ(Vars(print.Of(kLancamento), "pValorCtb"), (std::vector<std::string>{"40,00"}));
   EXPECT_EQ(print.pages, 1);
 }
 
@@ -416,9 +420,9 @@ TEST_F(ConferenciaCtbTest, BalancedCentsNeverShowANegativeZero) {
   Lcto(1, 3, Dia(2024, 3, 5), 0.30, 0, 21);
   for (int chave = 1; chave <= 3; ++chave) Pagar(1, chave, 10);
   const ChecksPrint print = Conferir();
-  EXPECT_EQ(Vars(print.Of(9), "pValorDiferenca"),
+  EXPECT_EQ(Vars(print.Of(kTotais), "pValorDiferenca"),
             (std::vector<std::string>{"Diferença: 0,00", "Diferença: 0,00"}));
-  for (const json& total : print.Of(13)) {
+  for (const json& total : print.Of(kTotalResumo)) {
     EXPECT_EQ(Var(total, "R4"), "0,00");
     EXPECT_EQ(Var(total, "pFechaParentese"), "");
   }
@@ -443,12 +447,12 @@ TEST_F(ConferenciaCtbTest, PageHeadingsFollowWhatThePageShows) {
   for (const json& e : print.trace) {
     if (e["event"] != "section") continue;
     const int s = e["section"];
-    if (s != 1 && s != 3) primeira.try_emplace(e["page"].get<int>(), s);
+    if (s != kCabecalho && s != kRodape) primeira.try_emplace(e["page"].get<int>(), s);
   }
   bool viu_resumo = false, viu_geral = false;
-  for (const json& cabecalho : print.Of(1)) {
+  for (const json& cabecalho : print.Of(kCabecalho)) {
     const int inicio = primeira.at(cabecalho["page"].get<int>());
-    const bool resumo = inicio == 12 || inicio == 13;
+    const bool resumo = inicio == kContaResumo || inicio == kTotalResumo;
     viu_resumo = viu_resumo || resumo;
     EXPECT_EQ(Visivel(cabecalho, "lblCabData"), !resumo) << cabecalho["page"];
     EXPECT_EQ(Visivel(cabecalho, "lblCabValor"), !resumo) << cabecalho["page"];
@@ -464,7 +468,7 @@ TEST_F(ConferenciaCtbTest, PageHeadingsFollowWhatThePageShows) {
   }
   EXPECT_TRUE(viu_resumo);
   EXPECT_TRUE(viu_geral);
-  EXPECT_EQ(Var(print.Of(1).back(), "pEscritorioDesc"), "Todos os escritórios");
+  EXPECT_EQ(Var(print.Of(kCabecalho).back(), "pEscritorioDesc"), "Todos os escritórios");
 }
 
 // A document starts on a new page rather than leave its heading line on one
@@ -482,8 +486,8 @@ TEST_F(ConferenciaCtbTest, DocumentsAreNotSplitAcrossPages) {
   for (const json& e : print.trace) {
     if (e["event"] != "section") continue;
     const int s = e["section"];
-    if (s == 8 && !Var(e, "pDataLcto").empty()) pagina_do_documento = e["page"];
-    if (s == 8 || (s == 9 && Var(e, "pTotalTitulo").empty())) {
+    if (s == kLancamento && !Var(e, "pDataLcto").empty()) pagina_do_documento = e["page"];
+    if (s == kLancamento || (s == kTotais && Var(e, "pTotalTitulo").empty())) {
       EXPECT_EQ(e["page"].get<int>(), pagina_do_documento) << Var(e, "pDocumento");
     }
   }
@@ -511,7 +515,7 @@ TEST_F(ConferenciaCtbTest, ADifferenceThatIsNotZeroIsPrintedInRed) {
 TEST_F(ConferenciaCtbTest, WorksThroughTheExportAsWell) {
   PagarSimples(1, 1, 10, Dia(2024, 3, 5), 100);
   const ChecksPrint print = Imprimir(kRelatorio, {}, true);
-  EXPECT_EQ(print.Of(8).size(), 1u);
+  EXPECT_EQ(print.Of(kLancamento).size(), 1u);
 }
 
 TEST_F(ConferenciaCtbTest, PanelOffersTheOriginKindsAndTheClassItsVersion) {

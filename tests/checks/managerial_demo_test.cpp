@@ -13,6 +13,8 @@
 #include "host/biz/origens_contabilizacao.h"
 #include "host/core/format.h"
 #include "host/data/dataset.h"
+#include "reports/checks/rptManagerialEntryCheck.h"
+#include "reports/checks/rptPostingPreview.h"
 #include "tests/checks/posting_test_support.h"
 
 namespace vireo::test::posting {
@@ -31,7 +33,7 @@ int OrigemPelaDescricao(const std::string& descricao) {
 // The entries a print lists: the first line of each.
 std::vector<Lancamento> Listados(const Print& print) {
   std::vector<Lancamento> out;
-  for (const json& linha : print.Of(9)) {
+  for (const json& linha : print.Of(TrptManagerialEntryCheck::kRateio)) {
     if (Var(linha, "pDataLcto").empty()) continue;
     const std::string escritorio = Var(linha, "pEscritorioDesc");
     const int origem = OrigemPelaDescricao(Var(linha, "pTipoDesc"));
@@ -95,8 +97,9 @@ TEST_F(GerencialDemoTest, PostingPreviewOfAMonthCountsEveryEntryOfIt) {
                  "'2025-03-31' and not exists (select 1 from FPRCONTARECEBERCABCTB CR where "
                  "CR.CODIGOESCRIT = LC.CODIGOESCRIT and CR.FPRCHAVELCTOCTB = LC.FPRCHAVELCTOCTB)"));
   const Print print = Imprimir("rptPostingPreview", {{"pCompetencia", "03/2025"}});
-  EXPECT_EQ(static_cast<int64_t>(print.Of(8).size()), contagem->Fields(0)->AsInteger());
-  EXPECT_EQ(Var(print.Of(9).back(), "pDescrTotal"), "Total Geral");
+  EXPECT_EQ(static_cast<int64_t>(print.Of(TrptPostingPreview::kLancamento).size()),
+            contagem->Fields(0)->AsInteger());
+  EXPECT_EQ(Var(print.Of(TrptPostingPreview::kTotais).back(), "pDescrTotal"), "Total Geral");
 }
 
 }  // namespace

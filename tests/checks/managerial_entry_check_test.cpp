@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "reports/checks/rptManagerialEntryCheck.h"
 #include "tests/checks/posting_test_support.h"
 
 namespace vireo::test::posting {
 namespace {
+
+using enum TrptManagerialEntryCheck::Secao;
 
 const char kRelatorio[] = "rptManagerialEntryCheck";
 
@@ -18,8 +21,8 @@ class GerencialTest : public PostingDbTest {
   void SetUp() override {
     PostingDbTest::SetUp();
     Empresa(1, "Empresa Um Ltda", "11.111.111/0001-11");
-    Conta(1, 1101, "Despesas Gerais");
-    Conta(1, 2101, "Fornecedores");
+    ContaCtb(1, 1101, "Despesas Gerais");
+    ContaCtb(1, 2101, "Fornecedores");
     Centro(10, "Administração");
     Centro(20, "Vendas");
     Centro(30, "Produção");
@@ -54,7 +57,7 @@ TEST_F(GerencialTest, BothSidesNameTheirAccountOnceAndCloseWithTheirOwnTotal) {
   const Print print = Gerencial();
 
   EXPECT_EQ(print.Bodies(), (std::vector<int>{8, 9, 9, 10, 12, 9, 11, 12, 13, 14, 14, 14, 15}));
-  const std::vector<json> linhas = print.Of(9);
+  const std::vector<json> linhas = print.Of(kRateio);
   ASSERT_EQ(linhas.size(), 3u);
   EXPECT_EQ(Coluna(linhas, "pContaContabilDesc"),
             (std::vector<std::string>{"1101 - Despesas Gerais", "", "2101 - Fornecedores"}));
@@ -68,8 +71,8 @@ TEST_F(GerencialTest, BothSidesNameTheirAccountOnceAndCloseWithTheirOwnTotal) {
   EXPECT_EQ(Var(linhas[0], "pTipoDesc"), "Contas a Pagar");
   EXPECT_EQ(Var(linhas[0], "pDocumento"), "501");
   EXPECT_EQ(Var(linhas[0], "pCodigoAcerto"), "");
-  EXPECT_EQ(Var(print.Of(10)[0], "pTotalDebito"), "100,00");
-  EXPECT_EQ(Var(print.Of(11)[0], "pTotalCredito"), "100,00");
+  EXPECT_EQ(Var(print.Of(kTotalDebito)[0], "pTotalDebito"), "100,00");
+  EXPECT_EQ(Var(print.Of(kTotalCredito)[0], "pTotalCredito"), "100,00");
 }
 
 TEST_F(GerencialTest, EntryAllocatedRightOnBothSidesAddsUp) {
@@ -77,7 +80,7 @@ TEST_F(GerencialTest, EntryAllocatedRightOnBothSidesAddsUp) {
   Rateio(1, 1, 1, 10, 60);
   Rateio(1, 1, 1, 20, 40);
   Rateio(1, 1, -1, 30, 100);
-  EXPECT_EQ(Gerencial({{"pLancamentos", "0"}}).Of(9).size(), 3u);
+  EXPECT_EQ(Gerencial({{"pLancamentos", "0"}}).Of(kRateio).size(), 3u);
   EXPECT_TRUE(Gerencial({{"pLancamentos", "1"}}).Bodies().empty());
 }
 
@@ -87,8 +90,8 @@ TEST_F(GerencialTest, OnlyTheSideThatMissesItsValueIsListedAsNotAddingUp) {
   Rateio(1, 1, -1, 20, 70);  // 30 not allocated
   const Print faltando = Gerencial({{"pLancamentos", "1"}});
   EXPECT_EQ(faltando.Bodies(), (std::vector<int>{8, 9, 11, 12, 13, 14, 15}));
-  EXPECT_EQ(Var(faltando.Of(9)[0], "pContaContabilDesc"), "2101 - Fornecedores");
-  EXPECT_EQ(Var(faltando.Of(11)[0], "pTotalCredito"), "70,00");
+  EXPECT_EQ(Var(faltando.Of(kRateio)[0], "pContaContabilDesc"), "2101 - Fornecedores");
+  EXPECT_EQ(Var(faltando.Of(kTotalCredito)[0], "pTotalCredito"), "70,00");
   const Print conferem = Gerencial({{"pLancamentos", "0"}});
   EXPECT_EQ(conferem.Bodies(), (std::vector<int>{8, 9, 10, 12, 13, 14, 15}));
 }
@@ -104,13 +107,13 @@ TEST_F(GerencialTest, AllocationsSumInFourDecimals) {
   Rateio(1, 2, 1, 30, 33.3333);
 
   const Print conferem = Gerencial({{"pLancamentos", "0"}});
-  ASSERT_EQ(conferem.Of(10).size(), 1u);
-  EXPECT_EQ(Var(conferem.Of(9)[0], "pDocumento"), "501");
-  EXPECT_EQ(Var(conferem.Of(10)[0], "pTotalDebito"), "100,00");
+  ASSERT_EQ(conferem.Of(kTotalDebito).size(), 1u);
+  EXPECT_EQ(Var(conferem.Of(kRateio)[0], "pDocumento"), "501");
+  EXPECT_EQ(Var(conferem.Of(kTotalDebito)[0], "pTotalDebito"), "100,00");
   const Print faltam = Gerencial({{"pLancamentos", "1"}});
-  ASSERT_EQ(faltam.Of(10).size(), 1u);
-  EXPECT_EQ(Var(faltam.Of(9)[0], "pDocumento"), "502");
-  EXPECT_EQ(Var(faltam.Of(10)[0], "pTotalDebito"), "99,9999");
+  ASSERT_EQ(faltam.Of(kTotalDebito).size(), 1u);
+  EXPECT_EQ(Var(faltam.Of(kRateio)[0], "pDocumento"), "502");
+  EXPECT_EQ(Var(faltam.Of(kTotalDebito)[0], "pTotalDebito"), "99,9999");
 }
 
 TEST_F(GerencialTest, ManySmallAllocationsAddUpExactly) {
@@ -118,9 +121,9 @@ TEST_F(GerencialTest, ManySmallAllocationsAddUpExactly) {
   LctoPagar(1, 5, 100.10, 1101, 0);
   for (int c = 100; c < 140; ++c) Rateio(1, 1, 1, c, 2.5025);
   const Print print = Gerencial({{"pLancamentos", "0"}});
-  ASSERT_EQ(print.Of(9).size(), 40u);
-  EXPECT_EQ(Var(print.Of(10)[0], "pTotalDebito"), "100,10");
-  EXPECT_EQ(Var(print.Of(15)[0], "pTotValorCC"), "100,10");
+  ASSERT_EQ(print.Of(kRateio).size(), 40u);
+  EXPECT_EQ(Var(print.Of(kTotalDebito)[0], "pTotalDebito"), "100,10");
+  EXPECT_EQ(Var(print.Of(kTotalResumos)[0], "pTotValorCC"), "100,10");
 }
 
 TEST_F(GerencialTest, CorrectionsThatCancelOutLeaveNoTotalLine) {
@@ -138,7 +141,7 @@ TEST_F(GerencialTest, EntryWithoutAllocationsIsNeverListed) {
   LctoPagar(2, 6, 80, 1101, 2101);  // no allocation at all
   for (const char* lancamentos : {"1", "2"}) {
     const Print print = Gerencial({{"pLancamentos", lancamentos}});
-    for (const json& linha : print.Of(9)) EXPECT_NE(Var(linha, "pDocumento"), "502");
+    for (const json& linha : print.Of(kRateio)) EXPECT_NE(Var(linha, "pDocumento"), "502");
   }
 }
 
@@ -162,14 +165,14 @@ TEST_F(GerencialTest, SummariesOfDifferentLengthsLeaveTheShorterSideEmpty) {
   LctoPagar(2, 6, 50, 0, 2101);
   Rateio(1, 2, -1, 10, 50);
   const Print print = Gerencial();
-  const std::vector<json> resumo = print.Of(14);
+  const std::vector<json> resumo = print.Of(kLinhaResumos);
   ASSERT_EQ(resumo.size(), 2u);
   EXPECT_EQ(Coluna(resumo, "pTotContaContabil"),
             (std::vector<std::string>{"1101 - Despesas Gerais", "2101 - Fornecedores"}));
   EXPECT_EQ(Coluna(resumo, "pTotValorContabil"), (std::vector<std::string>{"100,00", "50,00"}));
   EXPECT_EQ(Coluna(resumo, "pTotCC"), (std::vector<std::string>{"10 - Administração", ""}));
   EXPECT_EQ(Coluna(resumo, "pTotValorCC"), (std::vector<std::string>{"150,00", ""}));
-  const json totais = print.Of(15).at(0);
+  const json totais = print.Of(kTotalResumos).at(0);
   EXPECT_EQ(Var(totais, "pTotContaContabil"), "Total:");
   EXPECT_EQ(Var(totais, "pTotValorContabil"), "150,00");
   EXPECT_EQ(Var(totais, "pTotCC"), "Total:");
@@ -184,9 +187,9 @@ TEST_F(GerencialTest, SummariesOnANewPageCarryTheirOwnHeadingNotTheEntries) {
   }
   const Print print = Gerencial();
   ASSERT_GE(print.pages, 3);
-  const int inicio = print.Of(13).at(0)["page"];
+  const int inicio = print.Of(kCabecalhoResumos).at(0)["page"];
   ASSERT_LT(inicio, print.pages);
-  for (const json& cabecalho : print.Of(1)) {
+  for (const json& cabecalho : print.Of(kCabecalho)) {
     const int pagina = cabecalho["page"];
     EXPECT_EQ(cabecalho["labels"]["lblCabData"]["visible"], pagina <= inicio) << pagina;
   }
@@ -197,16 +200,16 @@ TEST_F(GerencialTest, SummariesOnANewPageCarryTheirOwnHeadingNotTheEntries) {
     if (p != pagina && p > inicio) primeiras.push_back(secao);
     pagina = p;
   }
-  EXPECT_EQ(primeiras, std::vector<int>(print.pages - inicio, 13));
-  EXPECT_EQ(print.Of(14).size(), 60u);
+  EXPECT_EQ(primeiras, std::vector<int>(print.pages - inicio, kCabecalhoResumos));
+  EXPECT_EQ(print.Of(kLinhaResumos).size(), 60u);
 }
 
 TEST_F(GerencialTest, AccountWithoutDescriptionKeepsATrailingBlank) {
   LctoPagar(1, 5, 100, 9999, 0);  // not in the chart
   Rateio(1, 1, 1, 10, 100);
   const Print print = Gerencial();
-  EXPECT_EQ(Var(print.Of(9)[0], "pContaContabilDesc"), "9999 ");
-  EXPECT_EQ(Var(print.Of(14)[0], "pTotContaContabil"), "9999 ");
+  EXPECT_EQ(Var(print.Of(kRateio)[0], "pContaContabilDesc"), "9999 ");
+  EXPECT_EQ(Var(print.Of(kLinhaResumos)[0], "pTotContaContabil"), "9999 ");
 }
 
 TEST_F(GerencialTest, SummariesFollowEvenWhenTheLastRowsAreLeftOut) {
@@ -216,13 +219,13 @@ TEST_F(GerencialTest, SummariesFollowEvenWhenTheLastRowsAreLeftOut) {
   Rateio(1, 2, 1, 10, 100);
   const Print print = Gerencial({{"pLancamentos", "1"}});
   EXPECT_EQ(print.Bodies(), (std::vector<int>{8, 9, 10, 12, 13, 14, 15}));
-  EXPECT_EQ(Var(print.Of(14)[0], "pTotValorContabil"), "100,00");
-  EXPECT_EQ(Var(print.Of(14)[0], "pTotValorCC"), "90,00");
+  EXPECT_EQ(Var(print.Of(kLinhaResumos)[0], "pTotValorContabil"), "100,00");
+  EXPECT_EQ(Var(print.Of(kLinhaResumos)[0], "pTotValorCC"), "90,00");
 }
 
 TEST_F(GerencialTest, SeparatorBeforeEachChangeOfCompanyOrOrigin) {
   Empresa(2, "Empresa Dois SA");
-  Conta(2, 1101, "Despesas");
+  ContaCtb(2, 1101, "Despesas");
   LctoPagar(1, 5, 10, 1101, 0);
   Rateio(1, 1, 1, 10, 10);
   LctoPagar(2, 5, 20, 1101, 0);
@@ -237,7 +240,7 @@ TEST_F(GerencialTest, SeparatorBeforeEachChangeOfCompanyOrOrigin) {
   const Print print = Gerencial({{"pOrdenacao", "2"}});  // company, then key
   EXPECT_EQ(print.Bodies(), (std::vector<int>{8, 9, 10, 12, 9, 10, 12, 8, 9, 10, 12, 8, 9, 10, 12,
                                               13, 14, 14, 15}));
-  const std::vector<json> linhas = print.Of(9);
+  const std::vector<json> linhas = print.Of(kRateio);
   EXPECT_EQ(Coluna(linhas, "pTipoDesc"),
             (std::vector<std::string>{"Contas a Pagar", "Contas a Pagar", "Acerto de Recebimento",
                                       "Contas a Pagar"}));
@@ -247,7 +250,7 @@ TEST_F(GerencialTest, SeparatorBeforeEachChangeOfCompanyOrOrigin) {
 
 TEST_F(GerencialTest, SameKeyInTwoCompaniesMakesTwoEntries) {
   Empresa(2, "Empresa Dois SA");
-  Conta(2, 1101, "Despesas");
+  ContaCtb(2, 1101, "Despesas");
   for (int escrit : {1, 2}) {
     LctoPagar(1, 5, 100, 1101, 0, escrit);
     Rateio(escrit, 1, 1, 10, 50);
@@ -255,9 +258,10 @@ TEST_F(GerencialTest, SameKeyInTwoCompaniesMakesTwoEntries) {
   }
   const Print print = Gerencial();
   EXPECT_EQ(print.Bodies(), (std::vector<int>{8, 9, 9, 10, 12, 8, 9, 9, 10, 12, 13, 14, 14, 15}));
-  EXPECT_EQ(Coluna(print.Of(9), "pEscritorioDesc"),
+  EXPECT_EQ(Coluna(print.Of(kRateio), "pEscritorioDesc"),
             (std::vector<std::string>{"1 - Empresa Um Ltda", "", "2 - Empresa Dois SA", ""}));
-  EXPECT_EQ(Coluna(print.Of(10), "pTotalDebito"), (std::vector<std::string>{"100,00", "100,00"}));
+  EXPECT_EQ(Coluna(print.Of(kTotalDebito), "pTotalDebito"),
+            (std::vector<std::string>{"100,00", "100,00"}));
 }
 
 TEST_F(GerencialTest, NoOrderingClauseStillPrintsEveryEntry) {
@@ -266,8 +270,8 @@ TEST_F(GerencialTest, NoOrderingClauseStillPrintsEveryEntry) {
   LctoPagar(2, 6, 50, 1101, 0);
   Rateio(1, 2, 1, 20, 50);
   const Print print = Gerencial({{"pOrdenacao", "4"}});
-  EXPECT_EQ(print.Of(9).size(), 2u);
-  EXPECT_EQ(print.Of(12).size(), 2u);
+  EXPECT_EQ(print.Of(kRateio).size(), 2u);
+  EXPECT_EQ(print.Of(kFimLado).size(), 2u);
 }
 
 TEST_F(GerencialTest, CostCentreSelectionShowsItsLinesButChecksTheWholeSide) {
@@ -275,9 +279,9 @@ TEST_F(GerencialTest, CostCentreSelectionShowsItsLinesButChecksTheWholeSide) {
   Rateio(1, 1, 1, 10, 60);
   Rateio(1, 1, 1, 20, 40);
   const Print print = Gerencial({{"pCentroCustos", "20"}, {"pLancamentos", "0"}});
-  ASSERT_EQ(print.Of(9).size(), 1u);
-  EXPECT_EQ(Var(print.Of(9)[0], "pCentroCustoDesc"), "20 - Vendas");
-  EXPECT_EQ(Var(print.Of(10)[0], "pTotalDebito"), "40,00");
+  ASSERT_EQ(print.Of(kRateio).size(), 1u);
+  EXPECT_EQ(Var(print.Of(kRateio)[0], "pCentroCustoDesc"), "20 - Vendas");
+  EXPECT_EQ(Var(print.Of(kTotalDebito)[0], "pTotalDebito"), "40,00");
 }
 
 TEST_F(GerencialTest, AccountFilterKeepsEntriesOnEitherSide) {
@@ -288,14 +292,14 @@ TEST_F(GerencialTest, AccountFilterKeepsEntriesOnEitherSide) {
   LctoPagar(3, 7, 70, 1101, 2101);
   Rateio(1, 3, 1, 10, 70);
   const Print print = Gerencial({{"pContaContabil", "2101"}});
-  EXPECT_EQ(Coluna(print.Of(9), "pDocumento"), (std::vector<std::string>{"502", "503"}));
+  EXPECT_EQ(Coluna(print.Of(kRateio), "pDocumento"), (std::vector<std::string>{"502", "503"}));
 }
 
 TEST_F(GerencialTest, OriginSelectionWithoutAnyOfTheKindsPrintsNothing) {
   LctoPagar(1, 5, 100, 1101, 0);
   Rateio(1, 1, 1, 10, 100);
   EXPECT_TRUE(Gerencial({{"pTipo", "7;8"}}).Bodies().empty());
-  EXPECT_EQ(Gerencial({{"pTipo", "0;1"}}).Of(9).size(), 1u);
+  EXPECT_EQ(Gerencial({{"pTipo", "0;1"}}).Of(kRateio).size(), 1u);
 }
 
 TEST_F(GerencialTest, EveryOriginKindRunsInOneQuery) {
@@ -314,13 +318,13 @@ TEST_F(GerencialTest, EveryOriginKindRunsInOneQuery) {
   for (int chave = 1; chave <= 6; ++chave) Rateio(1, chave, 1, 10, 10.0 * chave);
 
   const Print print = Gerencial();
-  EXPECT_EQ(Coluna(print.Of(9), "pTipoDesc"),
+  EXPECT_EQ(Coluna(print.Of(kRateio), "pTipoDesc"),
             (std::vector<std::string>{"Contas a Receber", "Contas a Pagar", "Acerto de Recebimento",
                                       "Acerto de Pagamento", "Acerto de Movimentação",
                                       "Nota Fiscal de Serviço"}));
-  EXPECT_EQ(Coluna(print.Of(9), "pDocumento"),
+  EXPECT_EQ(Coluna(print.Of(kRateio), "pDocumento"),
             (std::vector<std::string>{"901", "902", "", "", "", "A12"}));
-  EXPECT_EQ(Coluna(print.Of(9), "pCodigoAcerto"),
+  EXPECT_EQ(Coluna(print.Of(kRateio), "pCodigoAcerto"),
             (std::vector<std::string>{"", "", "71", "72", "73", ""}));
 }
 
@@ -333,7 +337,7 @@ TEST_F(GerencialTest, FinancialProductTakesReceivablesOfTheFinancialModule) {
   Rateio(1, 2, 1, 10, 20);
   DefinirProduto(2);
   const Print print = Gerencial({{"pTipo", "0"}});
-  EXPECT_EQ(Coluna(print.Of(9), "pDocumento"), (std::vector<std::string>{"77"}));
+  EXPECT_EQ(Coluna(print.Of(kRateio), "pDocumento"), (std::vector<std::string>{"77"}));
 }
 
 TEST_F(GerencialTest, HeadingNamesTheCompanyOnlyWhenTheSelectionIsOne) {
@@ -341,13 +345,13 @@ TEST_F(GerencialTest, HeadingNamesTheCompanyOnlyWhenTheSelectionIsOne) {
   LctoPagar(1, 5, 100, 1101, 0);
   Rateio(1, 1, 1, 10, 100);
   const Print uma = Gerencial({{"pEscritorio", "1"}});
-  const json cabecalho = uma.Of(1).at(0);
+  const json cabecalho = uma.Of(kCabecalho).at(0);
   EXPECT_EQ(Var(cabecalho, "pNomeEscritorio"), "Empresa Um Ltda");
   EXPECT_EQ(Var(cabecalho, "pCNPJEscritorio"), "11.111.111/0001-11");
   EXPECT_EQ(Var(cabecalho, "pPeriodo"), "01/03/2024 a 31/03/2024");
   for (const char* selecao : {"", "1;2"}) {
     const Print varias = Gerencial({{"pEscritorio", selecao}});
-    EXPECT_EQ(Var(varias.Of(1).at(0), "pNomeEscritorio"), "") << selecao;
+    EXPECT_EQ(Var(varias.Of(kCabecalho).at(0), "pNomeEscritorio"), "") << selecao;
   }
 }
 
@@ -358,7 +362,7 @@ TEST_F(GerencialTest, CompanySelectionLimitsTheEntries) {
   LctoPagar(1, 5, 40, 1101, 0, 2);
   Rateio(2, 1, 1, 10, 40);
   const Print print = Gerencial({{"pEscritorio", "2"}});
-  EXPECT_EQ(Coluna(print.Of(9), "pEscritorioDesc"),
+  EXPECT_EQ(Coluna(print.Of(kRateio), "pEscritorioDesc"),
             (std::vector<std::string>{"2 - Empresa Dois SA"}));
 }
 

@@ -8,10 +8,13 @@
 #include <vector>
 
 #include "host/core/exception.h"
+#include "reports/checks/rptPostingPreview.h"
 #include "tests/checks/posting_test_support.h"
 
 namespace vireo::test::posting {
 namespace {
+
+using enum TrptPostingPreview::Secao;
 
 const char kRelatorio[] = "rptPostingPreview";
 
@@ -23,8 +26,8 @@ class PreviaTest : public PostingDbTest {
     Empresa(2, "Empresa Dois SA", "22.222.222/0001-22");
     Empresa(3, "Empresa Três ME", "33.333.333/0001-33");
     for (int escrit : {1, 2, 3}) {
-      Conta(escrit, 1101, "Despesas Gerais");
-      Conta(escrit, 2101, "Fornecedores");
+      ContaCtb(escrit, 1101, "Despesas Gerais");
+      ContaCtb(escrit, 2101, "Fornecedores");
     }
   }
 
@@ -57,12 +60,12 @@ TEST_F(PreviaTest, DocumentWithSeveralEntriesShowsItsDataOnceAndCountsItsValueOn
   const Print print = Previa({{"pCodigoEscrit", "1"}});
 
   EXPECT_EQ(print.Bodies(), (std::vector<int>{8, 8, 8, 10, 9, 10, 9}));
-  const std::vector<json> linhas = print.Of(8);
+  const std::vector<json> linhas = print.Of(kLancamento);
   EXPECT_EQ(Coluna(linhas, "pDataLcto"), (std::vector<std::string>{"05/03/2024", "", ""}));
   EXPECT_EQ(Coluna(linhas, "pTipoDesc"), (std::vector<std::string>{"Contas a Pagar", "", ""}));
   EXPECT_EQ(Coluna(linhas, "pDocumento"), (std::vector<std::string>{"501", "", ""}));
   EXPECT_EQ(Coluna(linhas, "pValorLcto"), (std::vector<std::string>{"300,00", "", ""}));
-  const json empresa = print.Of(9).at(0);
+  const json empresa = print.Of(kTotais).at(0);
   EXPECT_EQ(Var(empresa, "pDescrTotal"), "Total Escritório");
   EXPECT_EQ(Var(empresa, "pTotalLcto"), "300,00");
   EXPECT_EQ(Var(empresa, "pTotalDeb"), "300,00");
@@ -74,7 +77,7 @@ TEST_F(PreviaTest, CreditOnlyEntryLeavesTheDebitSideEmpty) {
   LctoPagar(1, 1, 501, 5, 100, 1101, 2101);
   Pagavel(1, 502, 50);
   LctoPagar(1, 2, 502, 6, 50, 0, 2101);
-  const std::vector<json> linhas = Previa({{"pCodigoEscrit", "1"}}).Of(8);
+  const std::vector<json> linhas = Previa({{"pCodigoEscrit", "1"}}).Of(kLancamento);
   ASSERT_EQ(linhas.size(), 2u);
   EXPECT_EQ(Var(linhas[0], "pContaDeb"), "1101 - Despesas Gerais");
   EXPECT_EQ(Var(linhas[0], "pValorDeb"), "100,00");
@@ -87,7 +90,7 @@ TEST_F(PreviaTest, CreditOnlyEntryLeavesTheDebitSideEmpty) {
 TEST_F(PreviaTest, AccountOutsideTheChartShowsItsNumberAlone) {
   Pagavel(1, 501, 100);
   LctoPagar(1, 1, 501, 5, 100, 7777, 0);
-  EXPECT_EQ(Var(Previa({{"pCodigoEscrit", "1"}}).Of(8).at(0), "pContaDeb"), "7777");
+  EXPECT_EQ(Var(Previa({{"pCodigoEscrit", "1"}}).Of(kLancamento).at(0), "pContaDeb"), "7777");
 }
 
 TEST_F(PreviaTest, EachCompanyWithEntriesStartsAPageAndOthersPrintNothing) {
@@ -102,10 +105,10 @@ TEST_F(PreviaTest, EachCompanyWithEntriesStartsAPageAndOthersPrintNothing) {
             (std::vector<std::pair<int, int>>{
                 {8, 1}, {10, 1}, {9, 1}, {8, 2}, {10, 2}, {9, 2}, {10, 2}, {9, 2}}));
   // Each company's own entries, though the dataset is one for the print.
-  EXPECT_EQ(Coluna(print.Of(8), "pDocumento"), (std::vector<std::string>{"501", "701"}));
-  EXPECT_EQ(Coluna(print.Of(9), "pDescrTotal"),
+  EXPECT_EQ(Coluna(print.Of(kLancamento), "pDocumento"), (std::vector<std::string>{"501", "701"}));
+  EXPECT_EQ(Coluna(print.Of(kTotais), "pDescrTotal"),
             (std::vector<std::string>{"Total Escritório", "Total Escritório", "Total Geral"}));
-  EXPECT_EQ(Coluna(print.Of(9), "pTotalLcto"),
+  EXPECT_EQ(Coluna(print.Of(kTotais), "pTotalLcto"),
             (std::vector<std::string>{"100,00", "70,00", "170,00"}));
 }
 
@@ -128,7 +131,7 @@ TEST_F(PreviaTest, NoGrandTotalWhenEveryTotalIsZero) {
   LctoPagar(1, 1, 501, 5, 0, 1101, 2101);
   const Print print = Previa();
   EXPECT_EQ(print.Bodies(), (std::vector<int>{8, 10, 9}));
-  EXPECT_EQ(Var(print.Of(9).at(0), "pDescrTotal"), "Total Escritório");
+  EXPECT_EQ(Var(print.Of(kTotais).at(0), "pDescrTotal"), "Total Escritório");
 }
 
 TEST_F(PreviaTest, FinancialProductNamesTheCompanyTotalAndReadsItsReceivables) {
@@ -140,9 +143,9 @@ TEST_F(PreviaTest, FinancialProductNamesTheCompanyTotalAndReadsItsReceivables) {
   ReceberCtb(1, 2, 88);
   DefinirProduto(2);
   const Print print = Previa({{"pCodigoEscrit", "1"}});
-  EXPECT_EQ(Coluna(print.Of(8), "pDocumento"), (std::vector<std::string>{"77"}));
-  EXPECT_EQ(Var(print.Of(8).at(0), "pValorLcto"), "500,00");
-  EXPECT_EQ(Var(print.Of(9).at(0), "pDescrTotal"), "Total Empresa");
+  EXPECT_EQ(Coluna(print.Of(kLancamento), "pDocumento"), (std::vector<std::string>{"77"}));
+  EXPECT_EQ(Var(print.Of(kLancamento).at(0), "pValorLcto"), "500,00");
+  EXPECT_EQ(Var(print.Of(kTotais).at(0), "pDescrTotal"), "Total Empresa");
 }
 
 TEST_F(PreviaTest, EntriesThatReadAlikeAreBothListed) {
@@ -150,8 +153,8 @@ TEST_F(PreviaTest, EntriesThatReadAlikeAreBothListed) {
   LctoPagar(1, 1, 501, 5, 50, 1101, 2101);
   LctoPagar(1, 2, 501, 5, 50, 1101, 2101);
   const Print print = Previa({{"pCodigoEscrit", "1"}});
-  EXPECT_EQ(print.Of(8).size(), 2u);
-  EXPECT_EQ(Var(print.Of(9).at(0), "pTotalDeb"), "100,00");
+  EXPECT_EQ(print.Of(kLancamento).size(), 2u);
+  EXPECT_EQ(Var(print.Of(kTotais).at(0), "pTotalDeb"), "100,00");
 }
 
 TEST_F(PreviaTest, TheWholeMonthAndNothingElse) {
@@ -165,9 +168,9 @@ TEST_F(PreviaTest, TheWholeMonthAndNothingElse) {
   LctoPagar(1, 4, 504, 1, 40, 1101, 0, 4);
   for (const char* competencia : {"15/03/2024", "03/2024", "2024-03-31"}) {
     const Print print = Previa({{"pCodigoEscrit", "1"}, {"pCompetencia", competencia}});
-    EXPECT_EQ(Coluna(print.Of(8), "pDocumento"), (std::vector<std::string>{"502", "503"}))
+    EXPECT_EQ(Coluna(print.Of(kLancamento), "pDocumento"), (std::vector<std::string>{"502", "503"}))
         << competencia;
-    EXPECT_EQ(Var(print.Of(8).at(0), "pCompetencia"), "03/2024");
+    EXPECT_EQ(Var(print.Of(kLancamento).at(0), "pCompetencia"), "03/2024");
   }
 }
 
@@ -183,10 +186,12 @@ TEST_F(PreviaTest, OrderingByDateOrByKindAndDocument) {
   LctoPagar(1, 2, 501, 20, 50, 1101, 2101);
   Pagavel(1, 401, 40);
   LctoPagar(1, 3, 401, 25, 40, 1101, 2101);
-  EXPECT_EQ(Coluna(Previa({{"pCodigoEscrit", "1"}, {"pOrdenar", "0"}}).Of(8), "pDocumento"),
-            (std::vector<std::string>{"900", "501", "401"}));
-  EXPECT_EQ(Coluna(Previa({{"pCodigoEscrit", "1"}, {"pOrdenar", "1"}}).Of(8), "pDocumento"),
-            (std::vector<std::string>{"900", "401", "501"}));
+  EXPECT_EQ(
+      Coluna(Previa({{"pCodigoEscrit", "1"}, {"pOrdenar", "0"}}).Of(kLancamento), "pDocumento"),
+      (std::vector<std::string>{"900", "501", "401"}));
+  EXPECT_EQ(
+      Coluna(Previa({{"pCodigoEscrit", "1"}, {"pOrdenar", "1"}}).Of(kLancamento), "pDocumento"),
+      (std::vector<std::string>{"900", "401", "501"}));
 }
 
 TEST_F(PreviaTest, DocumentPostedOnTwoDatesCountsItsValueOnce) {
@@ -196,9 +201,11 @@ TEST_F(PreviaTest, DocumentPostedOnTwoDatesCountsItsValueOnce) {
   LctoPagar(1, 2, 502, 10, 20, 1101, 2101);
   LctoPagar(1, 3, 501, 20, 200, 1101, 2101);
   const Print print = Previa({{"pCodigoEscrit", "1"}, {"pOrdenar", "0"}});
-  EXPECT_EQ(Coluna(print.Of(8), "pDocumento"), (std::vector<std::string>{"501", "502", "501"}));
-  EXPECT_EQ(Coluna(print.Of(8), "pValorLcto"), (std::vector<std::string>{"300,00", "20,00", ""}));
-  EXPECT_EQ(Var(print.Of(9).at(0), "pTotalLcto"), "320,00");
+  EXPECT_EQ(Coluna(print.Of(kLancamento), "pDocumento"),
+            (std::vector<std::string>{"501", "502", "501"}));
+  EXPECT_EQ(Coluna(print.Of(kLancamento), "pValorLcto"),
+            (std::vector<std::string>{"300,00", "20,00", ""}));
+  EXPECT_EQ(Var(print.Of(kTotais).at(0), "pTotalLcto"), "320,00");
 }
 
 TEST_F(PreviaTest, EveryOriginKindWithItsDocumentAndValue) {
@@ -227,7 +234,7 @@ TEST_F(PreviaTest, EveryOriginKindWithItsDocumentAndValue) {
   NotaEntradaCtb(1, 9, 51);
 
   const Print print = Previa({{"pCodigoEscrit", "1"}});
-  const std::vector<json> linhas = print.Of(8);
+  const std::vector<json> linhas = print.Of(kLancamento);
   EXPECT_EQ(Coluna(linhas, "pTipoDesc"),
             (std::vector<std::string>{"Contas a Receber", "Contas a Pagar", "Acerto de Recebimento",
                                       "Acerto de Pagamento", "Acerto de Movimentação",
@@ -238,7 +245,7 @@ TEST_F(PreviaTest, EveryOriginKindWithItsDocumentAndValue) {
   EXPECT_EQ(Coluna(linhas, "pValorLcto"),
             (std::vector<std::string>{"10,00", "20,00", "30,00", "40,00", "50,00", "60,00", "70,00",
                                       "80,00", "90,00"}));
-  EXPECT_EQ(Var(print.Of(9).at(0), "pTotalLcto"), "450,00");
+  EXPECT_EQ(Var(print.Of(kTotais).at(0), "pTotalLcto"), "450,00");
 }
 
 TEST_F(PreviaTest, OriginSelectionKeepsOnlyItsKinds) {
@@ -247,7 +254,8 @@ TEST_F(PreviaTest, OriginSelectionKeepsOnlyItsKinds) {
   Venda(1, 31, 70);
   Lcto(1, 2, Dia(2024, 3, 7), 70, 1101, 2101);
   VendaCtb(1, 2, 31);
-  EXPECT_EQ(Coluna(Previa({{"pTipo", "6"}}).Of(8), "pDocumento"), (std::vector<std::string>{"31"}));
+  EXPECT_EQ(Coluna(Previa({{"pTipo", "6"}}).Of(kLancamento), "pDocumento"),
+            (std::vector<std::string>{"31"}));
   EXPECT_TRUE(Previa({{"pTipo", "9"}}).Bodies().empty());
 }
 
@@ -256,7 +264,7 @@ TEST_F(PreviaTest, CompanySelectionOfTheLayoutQuery) {
   LctoPagar(1, 1, 501, 5, 100, 1101, 2101);
   Pagavel(3, 701, 70);
   LctoPagar(3, 1, 701, 7, 70, 1101, 2101);
-  EXPECT_EQ(Coluna(Previa({{"pCodigoEscrit", "3"}}).Of(8), "pDocumento"),
+  EXPECT_EQ(Coluna(Previa({{"pCodigoEscrit", "3"}}).Of(kLancamento), "pDocumento"),
             (std::vector<std::string>{"701"}));
   EXPECT_TRUE(Previa({{"pCodigoEscrit", "99"}}).Bodies().empty());
 }

@@ -8,14 +8,11 @@
 #include <vector>
 
 #include "host/data/selection.h"
-#include "reports/checks/rptManagerialEntryCheck.h"
-#include "reports/checks/rptPostingPreview.h"
+#include "reports/checks/rptManagerialEntryCheckSQL.h"
+#include "reports/checks/rptPostingPreviewSQL.h"
 
 namespace vireo {
 namespace {
-
-using Gerencial = TrptManagerialEntryCheck;
-using Previa = TrptPostingPreview;
 
 bool Contem(const std::string& texto, const std::string& trecho) {
   return texto.find(trecho) != std::string::npos;
@@ -48,7 +45,7 @@ bool Crescente(const std::vector<long>& posicoes) {
 TEST(SQLGerencialTest, PayablesPieceReadsAsWritten) {
   const TnFiltroLctoGerencial filtro;
   EXPECT_EQ(
-      Gerencial::SQLPeca(1, filtro),
+      MontarPecaLctoGerencial(1, filtro),
       "SELECT LC.FPRCHAVELCTOCTB, LC.DATALCTOCTB, LC.CODIGOESCRIT, PF.NOME, cast(1 as Integer) AS "
       "TIPO, LC.VALORLCTOCTB, LC.CONTACTBDEB, (SELECT PC.DESCRCONTA FROM PLANOESPEC PC WHERE "
       "PC.CODIGOEMPRESA = LC.CODIGOEMPRESA AND PC.CONTACTB = LC.CONTACTBDEB) AS DESCRCONTADEB, "
@@ -71,14 +68,14 @@ TEST(SQLGerencialTest, PayablesPieceReadsAsWritten) {
 TEST(SQLGerencialTest, ReceivablesByProductKind) {
   TnFiltroLctoGerencial filtro;
   filtro.Produto = 0;
-  const std::string comercial = Gerencial::SQLPeca(0, filtro);
+  const std::string comercial = MontarPecaLctoGerencial(0, filtro);
   EXPECT_TRUE(Contem(comercial,
                      " JOIN CONTARECEBERCTB CR ON (CR.CODIGOESCRIT = LC.CODIGOESCRIT AND "
                      "CR.FPRCHAVELCTOCTB = LC.FPRCHAVELCTOCTB)"));
   EXPECT_TRUE(Contem(comercial, "CR.NUMERODCTOCR AS DOCUMENTO"));
   EXPECT_FALSE(Contem(comercial, "FPRCONTARECEBERCABCTB"));
   filtro.Produto = 2;
-  const std::string financeiro = Gerencial::SQLPeca(0, filtro);
+  const std::string financeiro = MontarPecaLctoGerencial(0, filtro);
   EXPECT_TRUE(Contem(financeiro,
                      " JOIN FPRCONTARECEBERCABCTB CR ON (CR.CODIGOESCRIT = LC.CODIGOESCRIT AND "
                      "CR.FPRCHAVELCTOCTB = LC.FPRCHAVELCTOCTB)"));
@@ -86,12 +83,14 @@ TEST(SQLGerencialTest, ReceivablesByProductKind) {
   EXPECT_FALSE(Contem(financeiro, "NUMERODCTOCR"));
 }
 
+// Only Firebird (0) selects from the settlement routine; every other
+// connection kind calls it as a function.
 TEST(SQLGerencialTest, SettlementPiecesByPurposeAndConnectionKind) {
-  for (int tipo_con : {0, 2}) {
+  for (int tipo_con : {0, 1, 2}) {
     for (int tipo = 2; tipo <= 4; ++tipo) {
       TnFiltroLctoGerencial filtro;
       filtro.TipoCon = tipo_con;
-      const std::string sql = Gerencial::SQLPeca(tipo, filtro);
+      const std::string sql = MontarPecaLctoGerencial(tipo, filtro);
       SCOPED_TRACE(sql);
       EXPECT_TRUE(Contem(sql, "cast(" + std::to_string(tipo) + " as Integer) AS TIPO"));
       EXPECT_TRUE(Contem(sql, "A.CODIGOACERTO AS CODIGOACERTO, "));
@@ -108,7 +107,7 @@ TEST(SQLGerencialTest, SettlementPiecesByPurposeAndConnectionKind) {
       const std::string sql_server =
           "(select dbo.DocumentoAcerto(LC.CODIGOESCRIT, A.CODIGOACERTO)) as DOCUMENTO ";
       EXPECT_EQ(Contem(sql, firebird), tipo_con == 0);
-      EXPECT_EQ(Contem(sql, sql_server), tipo_con == 2);
+      EXPECT_EQ(Contem(sql, sql_server), tipo_con != 0);
     }
   }
 }
@@ -120,8 +119,8 @@ TEST(SQLGerencialTest, OtherPiecesAreTheSameOnEveryConnectionKind) {
       firebird.Produto = produto;
       TnFiltroLctoGerencial sql_server = firebird;
       sql_server.TipoCon = 2;
-      const std::string sql = Gerencial::SQLPeca(tipo, sql_server);
-      EXPECT_EQ(sql, Gerencial::SQLPeca(tipo, firebird));
+      const std::string sql = MontarPecaLctoGerencial(tipo, sql_server);
+      EXPECT_EQ(sql, MontarPecaLctoGerencial(tipo, firebird));
       EXPECT_FALSE(Contem(sql, "DocumentoAcerto"));
       EXPECT_TRUE(Contem(sql, "cast('' as varchar(8)) as CODIGOACERTO, "));
     }
@@ -129,7 +128,7 @@ TEST(SQLGerencialTest, OtherPiecesAreTheSameOnEveryConnectionKind) {
 }
 
 TEST(SQLGerencialTest, ServiceNotesJoinSeriesAndNumber) {
-  const std::string sql = Gerencial::SQLPeca(5, {});
+  const std::string sql = MontarPecaLctoGerencial(5, {});
   EXPECT_TRUE(Contem(sql, "SN.SERIENS || SN.NUMERONS AS DOCUMENTO"));
   EXPECT_TRUE(Contem(sql,
                      " JOIN SERVICONOTACTB SN ON (SN.CODIGOESCRIT = LC.CODIGOESCRIT AND "
@@ -138,36 +137,37 @@ TEST(SQLGerencialTest, ServiceNotesJoinSeriesAndNumber) {
 
 TEST(SQLGerencialTest, PiecesInTheirOrderJoinedByUnionAll) {
   const TnFiltroLctoGerencial filtro;
-  const std::string sql = Gerencial::SQLLancamentos(filtro);
+  const std::string sql = MontarSQLLctoGerencial(filtro);
   EXPECT_TRUE(
       Crescente(Posicoes(sql, {"cast(2 as Integer)", "cast(3 as Integer)", "cast(1 as Integer)",
                                "cast(0 as Integer)", "cast(4 as Integer)", "cast(5 as Integer)"})));
   std::string esperado;
   for (int tipo : {2, 3, 1, 0, 4, 5}) {
-    esperado += (esperado.empty() ? "" : "\n UNION ALL \n") + Gerencial::SQLPeca(tipo, filtro);
+    esperado += (esperado.empty() ? "" : "\n UNION ALL \n") + MontarPecaLctoGerencial(tipo, filtro);
   }
-  EXPECT_EQ(sql, esperado + "\n" + Gerencial::ClausulaOrdenacao(0));
+  EXPECT_EQ(sql, esperado + "\n" + OrdenacaoLctoGerencial(0));
 }
 
 TEST(SQLGerencialTest, OriginSelectionPicksThePieces) {
   TnFiltroLctoGerencial filtro;
   filtro.Tipo = "1;4..5";
-  const std::string sql = Gerencial::SQLLancamentos(filtro);
-  EXPECT_EQ(sql, Gerencial::SQLPeca(1, filtro) + "\n UNION ALL \n" + Gerencial::SQLPeca(4, filtro) +
-                     "\n UNION ALL \n" + Gerencial::SQLPeca(5, filtro) + "\n" +
-                     Gerencial::ClausulaOrdenacao(0));
+  const std::string sql = MontarSQLLctoGerencial(filtro);
+  EXPECT_EQ(sql, MontarPecaLctoGerencial(1, filtro) + "\n UNION ALL \n" +
+                     MontarPecaLctoGerencial(4, filtro) + "\n UNION ALL \n" +
+                     MontarPecaLctoGerencial(5, filtro) + "\n" + OrdenacaoLctoGerencial(0));
   filtro.Tipo = "7;8";
-  EXPECT_EQ(Gerencial::SQLLancamentos(filtro), "");
+  EXPECT_EQ(MontarSQLLctoGerencial(filtro), "");
 }
 
 TEST(SQLGerencialTest, OrderingClausesKeepTheChosenKeysFirst) {
-  EXPECT_EQ(Gerencial::ClausulaOrdenacao(0).rfind(" ORDER BY 2, 1, 14 ", 0), 0u);
-  EXPECT_EQ(Gerencial::ClausulaOrdenacao(1).rfind(" ORDER BY 15, 1, 14 ", 0), 0u);
-  EXPECT_EQ(Gerencial::ClausulaOrdenacao(2).rfind(" ORDER BY 3, 1, 14 ", 0), 0u);
-  EXPECT_EQ(Gerencial::ClausulaOrdenacao(3).rfind(" ORDER BY 5, 1, 14 ", 0), 0u);
+  EXPECT_EQ(OrdenacaoLctoGerencial(0).rfind(" ORDER BY 2, 1, 14 ", 0), 0u);
+  EXPECT_EQ(OrdenacaoLctoGerencial(1).rfind(" ORDER BY 15, 1, 14 ", 0), 0u);
+  EXPECT_EQ(OrdenacaoLctoGerencial(2).rfind(" ORDER BY 3, 1, 14 ", 0), 0u);
+  EXPECT_EQ(OrdenacaoLctoGerencial(3).rfind(" ORDER BY 5, 1, 14 ", 0), 0u);
+  EXPECT_EQ(OrdenacaoLctoGerencial(1), " ORDER BY 15, 1, 14 , 3, 15 DESC, 11");
   for (int ordenacao : {0, 1, 2, 3}) {
     // Then company, debit side before credit, cost centre.
-    const std::string clausula = Gerencial::ClausulaOrdenacao(ordenacao);
+    const std::string clausula = OrdenacaoLctoGerencial(ordenacao);
     EXPECT_TRUE(TerminaCom(clausula, " , 3, 15 DESC, 11"));
   }
 }
@@ -175,33 +175,46 @@ TEST(SQLGerencialTest, OrderingClausesKeepTheChosenKeysFirst) {
 TEST(SQLGerencialTest, OrderingFourGivesTheUnionWithoutOrderingClause) {
   TnFiltroLctoGerencial filtro;
   filtro.Ordenacao = 4;
-  const std::string sql = Gerencial::SQLLancamentos(filtro);
+  const std::string sql = MontarSQLLctoGerencial(filtro);
   EXPECT_FALSE(Contem(sql, "ORDER BY"));
   EXPECT_EQ(sql.back(), '\n');
-  EXPECT_EQ(Gerencial::ClausulaOrdenacao(-1), "");
+  EXPECT_EQ(OrdenacaoLctoGerencial(-1), "");
 }
 
 TEST(SQLGerencialTest, AccountFilterOpensThePieceOnANewLine) {
   TnFiltroLctoGerencial filtro;
   filtro.ContaContabil = 2101;
-  const std::string sql = Gerencial::SQLPeca(1, filtro);
+  const std::string sql = MontarPecaLctoGerencial(1, filtro);
   EXPECT_EQ(sql.front(), '\n');
   EXPECT_TRUE(TerminaCom(sql, ":pDataFinal AND (LC.CONTACTBDEB = 2101 OR LC.CONTACTBCRED = 2101)"));
-  EXPECT_NE(Gerencial::SQLPeca(1, {}).front(), '\n');
+  EXPECT_NE(MontarPecaLctoGerencial(1, {}).front(), '\n');
+}
+
+TEST(SQLGerencialTest, AccountFilterOpensEveryPieceOfTheUnionOnANewLine) {
+  TnFiltroLctoGerencial filtro;
+  filtro.ContaContabil = 2101;
+  filtro.Tipo = "5;1";
+  filtro.Ordenacao = 2;
+  const std::string sql = MontarSQLLctoGerencial(filtro);
+  EXPECT_EQ(sql.rfind("\nSELECT ", 0), 0u);
+  EXPECT_TRUE(Contem(sql, "= 2101)\n UNION ALL \n\nSELECT "));
+  EXPECT_TRUE(TerminaCom(sql, "= 2101)\n ORDER BY 3, 1, 14 , 3, 15 DESC, 11"));
 }
 
 TEST(SQLGerencialTest, CompanyAndCostCentreSelectionsFollowThePeriod) {
   TnFiltroLctoGerencial filtro;
   filtro.CodigoEscritorio = "1;3";
   filtro.CentroCustos = "10..20";
-  const std::string sql = Gerencial::SQLPeca(1, filtro);
+  const std::string sql = MontarPecaLctoGerencial(1, filtro);
   const std::string empresa = FilterInterval("LC.CODIGOESCRIT", "1;3", {1}, true, 0);
   const std::string centros = FilterInterval("LG.CODIGOCENTROCUSTO", "10..20", {1}, true, 0);
   EXPECT_EQ(sql.substr(sql.find(":pDataFinal")), ":pDataFinal" + empresa + centros);
 }
 
 TEST(SQLGerencialTest, CompanyQuery) {
-  EXPECT_EQ(Gerencial::SQLEscritorio("2"),
+  TnFiltroLctoGerencial filtro;
+  filtro.CodigoEscritorio = "2";
+  EXPECT_EQ(MontarSQLEscritorioGerencial(filtro),
             "SELECT PF.NOME, PF.INSCFEDERAL FROM PESSOAFINANCEIRO PF WHERE " +
                 FilterInterval("PF.CODIGOPESSOAFIN", "2", {1}, false, 0));
 }
@@ -210,7 +223,7 @@ TEST(SQLGerencialTest, CompanyQuery) {
 
 TEST(SQLPreviaTest, PayablesPieceReadsAsWritten) {
   EXPECT_EQ(
-      Previa::SQLPeca(1, {}),
+      MontarPecaPrevia(1, {}),
       "select LC.DATALCTOCTB, 1 TIPO, cast(CP.CODIGOPAGARCAB as varchar(20)) DOCUMENTO, "
       "CA.VALORPAGCAB VALORLCTO, LC.VALORLCTOCTB, LC.CONTACTBDEB, (SELECT PC.DESCRCONTA FROM "
       "PLANOESPEC PC WHERE PC.CODIGOEMPRESA = LC.CODIGOEMPRESA AND PC.CONTACTB = "
@@ -225,7 +238,7 @@ TEST(SQLPreviaTest, PayablesPieceReadsAsWritten) {
 TEST(SQLPreviaTest, ReceivablesByProductKind) {
   TnFiltroPrevia filtro;
   filtro.Produto = 2;
-  const std::string financeiro = Previa::SQLPeca(0, filtro);
+  const std::string financeiro = MontarPecaPrevia(0, filtro);
   EXPECT_TRUE(Contem(financeiro, "cast(CR.CODIGORECEBERCAB as varchar(20)) DOCUMENTO, "));
   EXPECT_TRUE(Contem(financeiro, "RE.VALORRECCAB VALORLCTO, "));
   EXPECT_TRUE(Contem(financeiro,
@@ -234,7 +247,7 @@ TEST(SQLPreviaTest, ReceivablesByProductKind) {
                      "RE.CODIGOESCRIT = LC.CODIGOESCRIT and RE.CODIGORECEBERCAB = "
                      "CR.CODIGORECEBERCAB where"));
   filtro.Produto = 0;
-  const std::string comercial = Previa::SQLPeca(0, filtro);
+  const std::string comercial = MontarPecaPrevia(0, filtro);
   EXPECT_TRUE(Contem(comercial, "cast(CR.NUMERODCTOCR as varchar(20)) DOCUMENTO, "));
   EXPECT_TRUE(Contem(comercial, "RE.VALORCR VALORLCTO, "));
   EXPECT_TRUE(Contem(comercial,
@@ -246,7 +259,7 @@ TEST(SQLPreviaTest, ReceivablesByProductKind) {
 
 TEST(SQLPreviaTest, SettlementsBySettlementPurpose) {
   for (auto [tipo, finalidade] : {std::pair{4, 3}, {2, 1}, {3, 2}}) {
-    const std::string sql = Previa::SQLPeca(tipo, {});
+    const std::string sql = MontarPecaPrevia(tipo, {});
     EXPECT_EQ(sql.rfind("SELECT LC.DATALCTOCTB, " + std::to_string(tipo) + " TIPO, ", 0), 0u);
     EXPECT_TRUE(Contem(sql, "cast(A.CODIGOACERTO as varchar(20)) DOCUMENTO, A.VALORACERTO "));
     EXPECT_EQ(sql.substr(sql.find(" where")),
@@ -257,47 +270,59 @@ TEST(SQLPreviaTest, SettlementsBySettlementPurpose) {
 }
 
 TEST(SQLPreviaTest, DocumentsOfTheOtherKinds) {
-  EXPECT_TRUE(Contem(Previa::SQLPeca(5, {}),
+  EXPECT_TRUE(Contem(MontarPecaPrevia(5, {}),
                      "cast(SN.SERIENS||cast(SN.NUMERONS as varchar(10)) as varchar(20)) "
                      "DOCUMENTO, NT.VALORBRUTO VALORLCTO"));
-  EXPECT_TRUE(Contem(Previa::SQLPeca(6, {}), "VE.VALORTOTALVENDA VALORLCTO"));
-  EXPECT_TRUE(Contem(Previa::SQLPeca(7, {}),
+  EXPECT_TRUE(Contem(MontarPecaPrevia(6, {}), "VE.VALORTOTALVENDA VALORLCTO"));
+  EXPECT_TRUE(Contem(MontarPecaPrevia(7, {}),
                      "and OC.CODIGOOBRA = OB.CODIGOOBRA and OC.DATAORCAMENTO = "
                      "OB.DATAORCAMENTO  where"));
-  EXPECT_TRUE(Contem(Previa::SQLPeca(8, {}), "cast(NC.CODIGONOTAENT as varchar(20)) DOCUMENTO"));
+  EXPECT_TRUE(Contem(MontarPecaPrevia(8, {}), "cast(NC.CODIGONOTAENT as varchar(20)) DOCUMENTO"));
 }
 
 TEST(SQLPreviaTest, EmptySelectionTakesEveryKindTheHostIncludes) {
   TnFiltroPrevia filtro;
-  for (int tipo : {1, 0, 5, 4, 2, 3, 6}) EXPECT_TRUE(Previa::IncluirTipo(tipo, filtro)) << tipo;
+  for (int tipo : {1, 0, 5, 4, 2, 3, 6}) EXPECT_TRUE(IncluirTipoPrevia(tipo, filtro)) << tipo;
   for (int tipo : {7, 8}) {
-    EXPECT_EQ(Previa::IncluirTipo(tipo, filtro), CheckInInclusion(Variant(tipo), "", {1}));
+    EXPECT_EQ(IncluirTipoPrevia(tipo, filtro), CheckInInclusion(Variant(tipo), "", {1}));
   }
   std::vector<std::string> tipos;
   for (int tipo : {1, 0, 5, 4, 2, 3, 6, 7, 8}) {
-    if (Previa::IncluirTipo(tipo, filtro)) tipos.push_back(", " + std::to_string(tipo) + " TIPO,");
+    if (IncluirTipoPrevia(tipo, filtro)) tipos.push_back(", " + std::to_string(tipo) + " TIPO,");
   }
-  EXPECT_TRUE(Crescente(Posicoes(Previa::SQLLancamentos(filtro), tipos)));
+  EXPECT_TRUE(Crescente(Posicoes(MontarSQLPrevia(filtro), tipos)));
 }
 
 TEST(SQLPreviaTest, ServiceNotesOnlyForProductKindZero) {
   TnFiltroPrevia filtro;
   filtro.Produto = 2;
-  EXPECT_FALSE(Previa::IncluirTipo(5, filtro));
+  EXPECT_FALSE(IncluirTipoPrevia(5, filtro));
   filtro.Tipo = "5";
-  EXPECT_FALSE(Previa::IncluirTipo(5, filtro));
-  EXPECT_EQ(Previa::SQLLancamentos(filtro), "");
+  EXPECT_FALSE(IncluirTipoPrevia(5, filtro));
+  EXPECT_EQ(MontarSQLPrevia(filtro), "");
   filtro.Produto = 0;
-  EXPECT_EQ(Previa::SQLLancamentos(filtro), Previa::SQLPeca(5, filtro));
+  EXPECT_EQ(MontarSQLPrevia(filtro), MontarPecaPrevia(5, filtro));
+}
+
+// Receivables come from the financial tables for product kind 2 only;
+// service notes are posted by product kind 0 only.
+TEST(SQLPreviaTest, ProductKindOneReadsCommercialReceivablesWithoutServiceNotes) {
+  TnFiltroPrevia filtro;
+  filtro.Produto = 1;
+  EXPECT_EQ(MontarPecaPrevia(0, filtro), MontarPecaPrevia(0, {}));
+  EXPECT_FALSE(IncluirTipoPrevia(5, filtro));
+  const std::string sql = MontarSQLPrevia(filtro);
+  EXPECT_TRUE(Contem(sql, "join CONTARECEBERCTB CR "));
+  EXPECT_FALSE(Contem(sql, "SERVICONOTA"));
 }
 
 TEST(SQLPreviaTest, SelectedKindsJoinedByUnionAll) {
   TnFiltroPrevia filtro;
   filtro.Tipo = "8;1";
-  EXPECT_EQ(Previa::SQLLancamentos(filtro),
-            Previa::SQLPeca(1, filtro) + "\n union all \n" + Previa::SQLPeca(8, filtro));
+  EXPECT_EQ(MontarSQLPrevia(filtro),
+            MontarPecaPrevia(1, filtro) + "\n union all \n" + MontarPecaPrevia(8, filtro));
   filtro.Tipo = "9";
-  EXPECT_EQ(Previa::SQLLancamentos(filtro), "");
+  EXPECT_EQ(MontarSQLPrevia(filtro), "");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "host/biz/produto.h"
+#include "tests/support/fixtures.h"
 #include "tests/support/report_harness.h"
 
 namespace vireo::test::posting {
@@ -28,7 +29,7 @@ using Print = TracePrint;
 
 // A database of its own per test, current for the host's data functions.
 // The product kind is put back to 0 after each test.
-class PostingDbTest : public ReportDbTest {
+class PostingDbTest : public FinanceDbTest {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(OpenDatabase("checks-b", "checks.fdb"));
@@ -40,16 +41,6 @@ class PostingDbTest : public ReportDbTest {
   }
 
   // --- base data ----------------------------------------------------------
-  void Empresa(int code, const std::string& nome, const std::string& cnpj = "") {
-    Exec("insert into ESCRITORIO (CODIGOESCRIT) values (?)", {code});
-    Exec("insert into PESSOAFINANCEIRO (CODIGOPESSOAFIN, NOME, INSCFEDERAL) values (?, ?, ?)",
-         {code, nome, cnpj});
-  }
-  // An account of the accounting chart of accounting company `empresa`.
-  void Conta(int empresa, int conta, const std::string& descr) {
-    Exec("insert into PLANOESPEC (CODIGOEMPRESA, CONTACTB, DESCRCONTA) values (?, ?, ?)",
-         {empresa, conta, descr});
-  }
   void Centro(int code, const std::string& descr) {
     Exec("insert into FPRCENTROCUSTO (CODIGOCENTROCUSTO, DESCRCENTROCUSTO) values (?, ?)",
          {code, descr});

@@ -13,6 +13,7 @@
 #include "host/data/connection.h"
 #include "host/data/dataset.h"
 #include "host/data/sql.h"
+#include "host/data/statement_hook.h"
 
 namespace vireo {
 namespace {
@@ -125,6 +126,52 @@ TEST_F(FirebirdTest, ReportsCannotWrite) {
   TnClientDataSet* ds = ExecutarSQL("select count(*) as N from T");
   TnSQLGuard guard(ds);
   EXPECT_EQ(ds->FieldByName("N")->AsInteger(), 3);
+}
+
+// Removes the statement hook at the end of a test, whatever happens.
+struct HookScope {
+  explicit HookScope(TnStatementHook hook) { SetStatementHook(std::move(hook)); }
+  ~HookScope() { SetStatementHook({}); }
+};
+
+TEST_F(FirebirdTest, TheStatementHookSeesEveryQueryReadOnlyAndEveryRow) {
+  std::vector<std::string> prepared;
+  std::vector<int64_t> rows;
+  bool all_read_only = true;
+  {
+    HookScope scope([&](const TnStatementEvent& e) {
+      all_read_only = all_read_only && e.read_only;
+      if (e.kind == TnStatementEvent::kPrepare) prepared.push_back(e.sql);
+      if (e.kind == TnStatementEvent::kFetch) rows.push_back(e.row);
+    });
+    TnClientDataSet* ds = ExecutarSQL("select ID from T order by ID");
+    TnSQLGuard guard(ds);
+  }
+  EXPECT_TRUE(all_read_only);
+  EXPECT_EQ(prepared, (std::vector<std::string>{"select ID from T order by ID"}));
+  EXPECT_EQ(rows, (std::vector<int64_t>{1, 2, 3}));
+}
+
+TEST_F(FirebirdTest, AFetchThatFailsMidwayLeavesTheConnectionUsable) {
+  {
+    HookScope scope([](const TnStatementEvent& e) {
+      if (e.kind == TnStatementEvent::kFetch && e.row == 2) {
+        throw EDatabaseError("conexão perdida (falha provocada)");
+      }
+    });
+    EXPECT_THROW(ExecutarSQL("select ID from T order by ID"), EDatabaseError);
+  }
+  TnClientDataSet* ds = ExecutarSQL("select count(*) as N from T");
+  TnSQLGuard guard(ds);
+  EXPECT_EQ(ds->FieldByName("N")->AsInteger(), 3);
+}
+
+TEST_F(FirebirdTest, WritersPrepareOutsideTheReadOnlyTransaction) {
+  bool read_only = true;
+  HookScope scope([&](const TnStatementEvent& e) { read_only = e.read_only; });
+  auto w = con_->StartWrite();
+  w->Prepare("update T set S = S where ID = 0");
+  EXPECT_FALSE(read_only);
 }
 
 TEST_F(FirebirdTest, SqlErrorsNameTheStatement) {

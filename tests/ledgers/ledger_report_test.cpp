@@ -82,9 +82,9 @@ TEST_F(RazaoTest, AccountWithoutNatureWritesPlainNumbersAndEveryEntrySubtracts) 
 
 TEST_F(RazaoTest, EntriesRunTheBalanceAndTheAccountClosesWithItsTotals) {
   Caixa(1, 1, 11, Dia(2024, 2, 1), 1, 1000);
-  Caixa(1, 2, 11, Dia(2024, 3, 2), 1, 250.5, "NF 10", 0, 1);
-  Caixa(1, 3, 11, Dia(2024, 3, 9), -1, 1300, "Aluguel", 0, 2);
-  Acerto(1, 77, 3, 1, 11);
+  Caixa(1, 2, 11, Dia(2024, 3, 2), 1, 250.5, {.historico = "NF 10"});
+  Caixa(1, 3, 11, Dia(2024, 3, 9), -1, 1300, {.historico = "Aluguel", .hist = 2});
+  AcertoCaixa(1, 77, 3, 1, 11);
   const LedgerPrint print = Razao({{"pCodigoEscrit", "1"}});
   const std::vector<int> corpo = print.Bodies();
   ASSERT_GE(corpo.size(), 7u);
@@ -148,8 +148,8 @@ TEST_F(RazaoTest, AccountWithoutEntriesInThePeriodPrintsHeaderAndOpeningBalanceO
 
 TEST_F(RazaoTest, LongHistoryContinuesOnLinesOfItsOwnThatKeepOnlyTheSettlement) {
   const std::string texto = Repetir("fornecedor", 250);
-  Caixa(1, 1, 11, Dia(2024, 3, 5), -1, 99.9, texto);
-  Acerto(1, 42, 1, 1, 11);
+  Caixa(1, 1, 11, Dia(2024, 3, 5), -1, 99.9, {.historico = texto});
+  AcertoCaixa(1, 42, 1, 1, 11);
   Exec("update FPRHISTORICO set DESCRHISTCTB = null where CODIGOHISTCTB = 1");
   const auto linhas = Razao({{"pCodigoEscrit", "1"}}).Of(8);
   ASSERT_EQ(linhas.size(), 3u);
@@ -225,8 +225,8 @@ TEST_F(RazaoTest, EachSelectedCompanyStartsOnItsOwnSheet) {
 }
 
 TEST_F(RazaoTest, OriginFilterLeavesEntriesOutAndWarnsBeforeAnythingPrints) {
-  Caixa(1, 1, 11, Dia(2024, 3, 5), 1, 10, "", 0);
-  Caixa(1, 2, 11, Dia(2024, 3, 6), 1, 20, "", 5);
+  Caixa(1, 1, 11, Dia(2024, 3, 5), 1, 10, {.origem = 0});
+  Caixa(1, 2, 11, Dia(2024, 3, 6), 1, 20, {.origem = 5});
   const LedgerPrint print = Razao({{"pCodigoEscrit", "1"}, {"pOrigemDados", "5"}});
   ASSERT_EQ(print.messages.size(), 1u);
   EXPECT_EQ(print.messages[0].kind, 1);

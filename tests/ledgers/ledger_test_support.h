@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/fixtures.h"
 #include "tests/support/report_harness.h"
 
 namespace vireo::test {
@@ -31,59 +32,10 @@ inline std::string Repetir(const std::string& palavra, size_t tamanho) {
 using LedgerPrint = TracePrint;
 
 // A database of its own per test, current for the host's data functions.
-class LedgerDbTest : public ReportDbTest {
+class LedgerDbTest : public FinanceDbTest {
  protected:
   void SetUp() override { OpenDatabase("ledger", "ledger.fdb"); }
   void TearDown() override { CloseDatabase(); }
-
-  // FPRCFGCONTA with the natures of groups 1..; 0 leaves a nature null.
-  void Configuracao(const std::vector<int>& naturezas) {
-    std::string columns = "CODIGOCFGCONTA", marks = "1";
-    std::vector<Variant> values;
-    for (size_t g = 0; g < naturezas.size(); ++g) {
-      columns += ", NATURGRUPO" + std::to_string(g + 1);
-      marks += ", ?";
-      values.push_back(naturezas[g] != 0 ? Variant(naturezas[g]) : Variant());
-    }
-    Exec("insert into FPRCFGCONTA (" + columns + ") values (" + marks + ")", values);
-  }
-  void Empresa(int code, const std::string& nome, const std::string& cnpj) {
-    Exec("insert into ESCRITORIO (CODIGOESCRIT) values (?)", {code});
-    Exec("insert into PESSOAFINANCEIRO (CODIGOPESSOAFIN, NOME, INSCFEDERAL) values (?, ?, ?)",
-         {code, nome, cnpj});
-  }
-  void Sintetica(int code, const std::string& classif, const std::string& descr) {
-    Exec(
-        "insert into FPRCONTA (CODIGOCONTA, TIPOCONTA, CLASSIFCONTA, DESCRCONTA) "
-        "values (?, 1, ?, ?)",
-        {code, classif, descr});
-  }
-  void Analitica(int code, const std::string& classif, const std::string& descr,
-                 int modalidade = 1) {
-    Exec(
-        "insert into FPRCONTA (CODIGOCONTA, TIPOCONTA, CLASSIFCONTA, DESCRCONTA, "
-        "MODALIDADECONTA) values (?, 2, ?, ?, ?)",
-        {code, classif, descr, modalidade});
-  }
-  void Historico(int code, const std::string& descr) {
-    Exec("insert into FPRHISTORICO (CODIGOHISTCTB, DESCRHISTCTB) values (?, ?)", {code, descr});
-  }
-  // A cash entry; tipo 1 inflow, -1 outflow.
-  void Caixa(int escrit, int codigo, int conta, const Variant& data, int tipo, double valor,
-             const std::string& historico = "", int origem = 0, int hist = 1) {
-    Exec(
-        "insert into FPRCAIXA (CODIGOESCRIT, CODIGOCAIXA, CODIGOCONTA, DATACAIXA, "
-        "TIPOMOVCAIXA, VALORCAIXA, HISTORICOCAIXA, ORIGEMLCTOCAIXA, CODIGOHISTCTB) "
-        "values (?, ?, ?, ?, ?, ?, ?, ?, ?)",
-        {escrit, codigo, conta, data, tipo, valor, historico, origem, hist});
-  }
-  // A settlement row of an entry; origin 1 settles titles, 2 moves money.
-  void Acerto(int escrit, int acerto, int caixa, int origem, int conta) {
-    Exec(
-        "insert into FPRACERTOCX (CODIGOESCRIT, CODIGOACERTO, CODIGOCAIXA, ORIGEMCAIXA, "
-        "CODIGOCONTA) values (?, ?, ?, ?, ?)",
-        {escrit, acerto, caixa, origem, conta});
-  }
 
   // Company 1, groups 1 (debit), 2 (credit) and 3 (no nature), two
   // histories, and one analytic account in each group under its title.

@@ -22,8 +22,8 @@ class MovCaixaTest : public LedgerDbTest {
   // An entry that belongs to a settlement of the given origin.
   void Liquidado(int caixa, int conta, const Variant& data, int tipo, double valor, int acerto,
                  int origem = 2, const std::string& historico = "") {
-    Caixa(1, caixa, conta, data, tipo, valor, historico);
-    Acerto(1, acerto, caixa, origem, conta);
+    Caixa(1, caixa, conta, data, tipo, valor, {.historico = historico});
+    AcertoCaixa(1, acerto, caixa, origem, conta);
   }
   LedgerPrint Movimento(const std::map<std::string, std::string>& mais = {}) {
     std::map<std::string, std::string> params = {{"pCodigoEscrit", "1"}};

@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "host/report/render_cairo_draw.h"
-#include "host/report/render_cairo_handles.h"
+#include "host/report/render/render_cairo_draw.h"
+#include "host/report/render/render_cairo_handles.h"
 
 namespace vireo::testing {
 

@@ -1,5 +1,5 @@
 // Whole documents rendered to PDF and PNG files and read back.
-#include "host/report/render_cairo.h"
+#include "host/report/render/render_cairo.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "host/report/render_cairo_chart.h"
+#include "host/report/render/render_cairo_chart.h"
 #include "raster_page.h"
 
 namespace vireo::testing {

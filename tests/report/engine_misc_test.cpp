@@ -6,6 +6,7 @@
 #include "host/data/selection.h"
 #include "host/report/cabecalho.h"
 #include "host/report/progress.h"
+#include "host/report/render/status_area.h"
 #include "host/report/report_utils.h"
 #include "tests/report/report_test_support.h"
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "host/core/exception.h"
-#include "host/report/composer.h"
 #include "host/report/labels.h"
+#include "host/report/render/composer.h"
 #include "tests/report/report_test_support.h"
 
 namespace vireo {
@@ -294,8 +294,17 @@ TEST_F(PagesTest, GetObjectsListsEveryObjectWithItsSection) {
   EXPECT_EQ(labels_of_10, 2);
   EXPECT_TRUE(engine.LabelByName("R2")->FontStyle().Contains(fsBold));
   EXPECT_FALSE(engine.LabelByName("C1")->FontStyle().Contains(fsItalic));
-  EXPECT_EQ(engine.LabelByName("naoExiste"), nullptr);
-  EXPECT_EQ(engine.LabelByName("grafico"), nullptr);  // a chart, not a label
+  // A name the layout lacks is an error naming the layout and the name.
+  for (const char* name : {"naoExiste", "grafico" /* a chart, not a label */}) {
+    try {
+      engine.LabelByName(name);
+      ADD_FAILURE() << name << " was found";
+    } catch (const Exception& e) {
+      EXPECT_NE(std::string(e.what()).find(engine.Layout().file), std::string::npos) << e.what();
+      EXPECT_NE(std::string(e.what()).find(std::string("\"") + name + "\""), std::string::npos)
+          << e.what();
+    }
+  }
   EXPECT_NE(engine.GraficoByName("grafico"), nullptr);
   EXPECT_NE(engine.ImageByName("LOGOEMPRESA"), nullptr);
   EXPECT_THROW(engine.GetObjects(engine.GetObjectCount()), Exception);

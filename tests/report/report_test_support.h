@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "host/report/base_dll.h"
-#include "host/report/canvas.h"
 #include "host/report/engine.h"
 #include "host/report/layout.h"
+#include "host/report/render/canvas.h"
 
 namespace vireo::test {
 

@@ -1,6 +1,6 @@
 // The page spool: what goes in comes back out, in order, with page numbers
 // filled in; fonts and pictures are stored once.
-#include "host/report/spool.h"
+#include "host/report/render/spool.h"
 
 #include <gtest/gtest.h>
 

@@ -25,6 +25,7 @@
 #include "host/report/layout.h"
 #include "host/report/panel.h"
 #include "host/report/plugin_host.h"
+#include "tests/support/report_db.h"
 
 namespace vireo::test {
 
@@ -57,10 +58,6 @@ struct ReportPlugin {
 // after the panel's configure steps (as `vireo print` does), or through the
 // Imprimir export.
 using RunVia = TnRunVia;
-
-inline Variant Dia(int year, int month, int day) {
-  return Variant::FromDateTime(EncodeDate(year, month, day));
-}
 
 // A variable of a section event, "<ausente>" when the section has none.
 inline std::string Var(const json& section_event, const std::string& name) {
@@ -154,41 +151,5 @@ inline TracePrint PrintAndRead(TnPrintSession& session, const std::string& trace
   ReadPrint(print, session.Engine(), trace);
   return print;
 }
-
-// A database of its own per test, made from the schema in a temporary
-// directory and current for the host's data functions; removed afterwards.
-class ReportDbTest : public ::testing::Test {
- protected:
-  // `tag` names the directory (/tmp/vireo-<tag>-XXXXXX), `file` the database.
-  void OpenDatabase(const std::string& tag, const std::string& file) {
-    std::string pattern = "/tmp/vireo-" + tag + "-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-    db_ = CreateDatabaseFromTemplate((dir_ / file).string());
-    SetCurrentConnection(db_.get());
-  }
-  void CloseDatabase() {
-    SetCurrentConnection(nullptr);
-    write_.reset();
-    db_.reset();
-    std::error_code ignored;
-    if (!dir_.empty()) std::filesystem::remove_all(dir_, ignored);
-  }
-
-  void Exec(const std::string& sql, const std::vector<Variant>& params = {}) {
-    if (!write_) write_ = db_->StartWrite();
-    write_->Execute(sql, params);
-  }
-  void Commit() {
-    if (write_) write_->Commit();
-    write_.reset();
-  }
-
-  std::string TracePath() const { return (dir_ / "trace.jsonl").string(); }
-
-  std::filesystem::path dir_;
-  std::unique_ptr<TnConnection> db_;
-  std::unique_ptr<TnWriteTransaction> write_;
-};
 
 }  // namespace vireo::test
