@@ -6,14 +6,13 @@
 #include <vector>
 
 #include "app/commands.h"
-#include "app/plugins.h"
-#include "host/core/convert.h"
+#include "host/core/display_width.h"
 #include "host/core/exception.h"
-#include "host/core/format.h"
 #include "host/data/connection.h"
 #include "host/report/base_dll.h"
 #include "host/report/engine.h"
 #include "host/report/panel.h"
+#include "host/report/plugin_host.h"
 
 namespace vireo::app {
 namespace {
@@ -27,88 +26,50 @@ struct ReportOptions {
   std::string trace;
 };
 
-// A report instance configured on its engine: the order of the host's panel
-// (AntesConfigurar, DepoisConfigurar, then DoParamChange per value given).
-// Members are destroyed in reverse order: instance, engine, then the
-// plug-in that holds the instance's code.
-struct Session {
-  std::unique_ptr<LoadedPlugin> plugin;
-  std::unique_ptr<TnrwReport> engine;
-  std::unique_ptr<TnrwBaseDll> report;
-
-  Session(const PluginInfo& info, const std::string& layout_file) {
-    plugin = std::make_unique<LoadedPlugin>(info.path);
-    engine = std::make_unique<TnrwReport>(LoadLayout(layout_file));
-    report = plugin->ClassDll()->Instanciar(engine.get());
-    report->AntesConfigurar(engine->Panel());
-    report->DepoisConfigurar();
-  }
-  ~Session() {
-    report.reset();
-    engine.reset();
-  }
-};
-
-// Dates are accepted as dd/mm/yyyy and yyyy-mm-dd; the panel keeps the first.
-std::string PanelValue(const TnpqParamItem& item, const std::string& value) {
-  if (item.Kind() == TnParamKind::Date && value.find('-') != std::string::npos) {
-    TDateTime d;
-    if (TryStrToDate(value, d)) return FormatDateTime("dd/mm/yyyy", d);
-  }
-  return value;
-}
-
-void SetParameters(Session& s, const std::vector<std::string>& assignments) {
-  for (const std::string& a : assignments) {
-    size_t eq = a.find('=');
-    if (eq == std::string::npos || eq == 0)
-      throw UsageError("Parâmetro mal escrito: \"" + a + "\" (use -p NOME=VALOR)");
-    std::string name = Trim(a.substr(0, eq));
-    TnpqParamItem* item = s.engine->GetParams()->FindParam(name);
-    if (!item || !item->IsParameter())
-      throw UsageError("Parâmetro desconhecido: " + name + " (veja `vireo params`)");
-    item->SetValue(PanelValue(*item, a.substr(eq + 1)));
-    s.report->DoParamChange(s.engine->Panel(), item);
-  }
-}
+// A column of the listings, as wide as it shows on a terminal.
+std::string Column(const std::string& text, std::size_t width) { return PadToWidth(text, width); }
 
 void List() {
-  auto plugins = FindPlugins();
+  TnPluginCatalog catalog;
+  std::vector<TnPluginInfo> plugins = catalog.List();
   if (plugins.empty()) {
     std::printf("Nenhum relatório encontrado em:\n");
-    for (const auto& d : PluginDirectories()) std::printf("  %s\n", d.c_str());
+    for (const auto& d : catalog.Directories()) std::printf("  %s\n", d.c_str());
     return;
   }
-  for (const PluginInfo& p : plugins) {
+  for (const TnPluginInfo& p : plugins) {
     std::string versao = "?";
     try {
-      if (!p.layouts.empty()) versao = Session(p, p.layouts.front()).report->Versao();
+      if (!p.layouts.empty())
+        versao = TnPrintSession(TnLoadedPlugin::Open(p.path), p.layouts.front()).Prepare().Versao();
     } catch (const std::exception& e) {
       versao = std::string("(erro: ") + e.what() + ")";
     }
-    std::printf("%-30s %s\n", p.name.c_str(), versao.c_str());
+    std::printf("%s %s\n", Column(p.name, 30).c_str(), versao.c_str());
     for (const std::string& l : p.layouts)
       std::printf("    %s\n", std::filesystem::path(l).filename().c_str());
   }
 }
 
 void Params(const ReportOptions& o) {
-  PluginInfo info = ResolvePlugin(o.report);
-  std::string layout = ResolveLayout(info, o.layout);
-  Session s(info, layout);
-  SetParameters(s, o.params);
-  std::printf("%s  %s  (%s)\n", info.name.c_str(), s.report->Versao().c_str(),
+  TnPluginInfo info = TnPluginCatalog().Resolve(o.report);
+  std::string layout = info.Layout(o.layout);
+  TnPrintSession s(TnLoadedPlugin::Open(info.path), layout);
+  s.SetAssignments(o.params);
+  std::printf("%s  %s  (%s)\n", info.name.c_str(), s.Prepare().Versao().c_str(),
               std::filesystem::path(layout).filename().c_str());
-  for (TnpqParamItem* item : s.engine->Parametros()) {
+  for (TnpqParamItem* item : s.Engine().Parametros()) {
     std::string state;
     if (item->Hidden()) state += " oculto";
     if (item->Required()) state += " obrigatório";
     if (!item->Enabled()) state += " desabilitado";
-    std::printf("  %-24s %-10s %-32s = %s%s\n", item->Name().c_str(), ParamKindName(item->Kind()),
-                item->Caption().c_str(), item->DisplayText().c_str(),
+    std::printf("  %s %s %s = %s%s\n", Column(item->Name(), 24).c_str(),
+                Column(ParamKindName(item->Kind()), 10).c_str(),
+                Column(item->Caption(), 32).c_str(), item->DisplayText().c_str(),
                 state.empty() ? "" : (" [" + state.substr(1) + "]").c_str());
     for (const TnParamChoice& c : item->Definition().items)
-      std::printf("  %-24s %-10s   %s = %s\n", "", "", c.value.c_str(), c.text.c_str());
+      std::printf("  %s %s   %s = %s\n", Column("", 24).c_str(), Column("", 10).c_str(),
+                  c.value.c_str(), c.text.c_str());
   }
 }
 
@@ -123,34 +84,27 @@ TnPrintOutputs OutputsOf(const ReportOptions& o) {
     else if (ext == ".txt")
       out.text = f;
     else
-      throw UsageError("Saída desconhecida: " + f + " (use .pdf, .png ou .txt)");
+      throw EUsage("Saída desconhecida: " + f + " (use .pdf, .png ou .txt)");
   }
   out.trace = o.trace;
   return out;
 }
 
-void PrintMessages(const TnrwReport& engine) {
-  for (const TnMessage& m : engine.Messages().Items())
-    std::fprintf(stderr, "%s: %s\n", TnMessageList::KindName(m.kind), m.text.c_str());
-}
-
 void Print(const ReportOptions& o) {
   TnPrintOutputs outputs = OutputsOf(o);
-  PluginInfo info = ResolvePlugin(o.report);
-  std::string layout = ResolveLayout(info, o.layout);
+  TnPluginInfo info = TnPluginCatalog().Resolve(o.report);
+  std::string layout = info.Layout(o.layout);
   auto con = TnConnection::Open({o.db});
   SetCurrentConnection(con.get());
   struct Detach {
     ~Detach() { SetCurrentConnection(nullptr); }
   } detach;
-  Session s(info, layout);
-  SetParameters(s, o.params);
-  s.engine->BeginPrint(outputs);
-  s.report->ImprimirInterno();
-  s.report.reset();
-  s.engine->EndPrint();
-  PrintMessages(*s.engine);
-  std::fprintf(stderr, "%s: %d página(s)\n", info.name.c_str(), s.engine->PageCount());
+  TnPrintSession s(TnLoadedPlugin::Open(info.path), layout);
+  s.SetAssignments(o.params);
+  TnPrintResult result = s.Print(outputs);
+  for (const TnMessage& m : result.messages)
+    std::fprintf(stderr, "%s: %s\n", TnMessageList::KindName(m.kind), m.text.c_str());
+  std::fprintf(stderr, "%s: %d página(s)\n", info.name.c_str(), result.pages);
 }
 
 }  // namespace

@@ -14,14 +14,9 @@ void RegisterReportCommands(CLI::App& app);  // list, params, print
 enum ExitStatus {
   kOk = 0,
   kFailure = 1,
-  kUsage = 2,      // bad usage, unknown parameter
+  kUsage = 2,      // bad usage (EUsage), unknown parameter
   kParameter = 3,  // a parameter the report refused
   kDatabase = 4,
-};
-
-// Raised for usage errors found after parsing (an unknown parameter name).
-struct UsageError : std::runtime_error {
-  using std::runtime_error::runtime_error;
 };
 
 }  // namespace vireo::app

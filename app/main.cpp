@@ -29,8 +29,8 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     int code = app.exit(e);
     return code == 0 ? kOk : kUsage;
-  } catch (const UsageError& e) {
-    return Report(kUsage, "", e.what());
+  } catch (const EUsage& e) {
+    return Report(kUsage, "", e.Message());
   } catch (const EnParam& e) {
     return Report(kParameter, "erro de parâmetro: ", e.Message());
   } catch (const EConvertError& e) {

@@ -1,10 +1,10 @@
-// The ledger of a large demo book, printed through the plug-in to PDF and to
-// the trace: entry lines per second and peak memory.
+// The ledger of a large demo book, printed through the plug-in runner as
+// `vireo print` prints it, to PDF and to the trace: entry lines per second
+// and peak memory.
 //
 //   VIREO_BENCH_DB=/tmp/big.fdb   an existing demo database (else one is made)
 //   VIREO_BENCH_SCALE=400         scale of the demo made when no database is given
 #include <benchmark/benchmark.h>
-#include <dlfcn.h>
 #include <sys/resource.h>
 
 #include <cstdlib>
@@ -16,8 +16,7 @@
 #include "db/schema.h"
 #include "host/data/connection.h"
 #include "host/data/dataset.h"
-#include "host/report/base_dll.h"
-#include "host/report/engine.h"
+#include "host/report/plugin_host.h"
 
 namespace vireo {
 namespace {
@@ -53,24 +52,23 @@ void BM_LedgerToPdfAndTrace(benchmark::State& state) {
       "select count(*) as N from FPRCAIXA where DATACAIXA between '2025-01-01' and '2026-12-31'"));
   double entries = static_cast<double>(count->FieldByName("N")->AsInteger());
 
-  std::string dir = VIREO_PLUGIN_DIR;
-  void* lib = dlopen((dir + "/librptLedger.so").c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (!lib) {
-    state.SkipWithError(dlerror());
+  std::shared_ptr<const TnLoadedPlugin> plugin;
+  TnPluginInfo info;
+  try {
+    info = TnPluginCatalog({VIREO_PLUGIN_DIR}).Resolve("rptLedger");
+    plugin = TnLoadedPlugin::Open(info.path);
+  } catch (const std::exception& e) {
+    state.SkipWithError(e.what());
     return;
   }
-  auto class_dll = reinterpret_cast<TnrwBaseDllClass* (*)()>(dlsym(lib, "ClassDll"));
   int pages = 0;
   for (auto _ : state) {
-    TnrwReport engine(LoadLayout(dir + "/rptLedger.json"));
-    engine.GetParams()->FindParam("pDataInicial")->SetValue("01/01/2025");
-    engine.GetParams()->FindParam("pDataFinal")->SetValue("31/12/2026");
-    auto report = class_dll()->Instanciar(&engine);
-    engine.BeginPrint({"/tmp/vireo-ledger-bench.pdf", "", "", "/tmp/vireo-ledger-bench.trace"});
-    report->ImprimirInterno();
-    report.reset();
-    engine.EndPrint();
-    pages = engine.PageCount();
+    TnPrintSession session(plugin, info.Layout());
+    session.SetParameters({{"pDataInicial", "01/01/2025"}, {"pDataFinal", "31/12/2026"}});
+    pages =
+        session
+            .Print({.pdf = "/tmp/vireo-ledger-bench.pdf", .trace = "/tmp/vireo-ledger-bench.trace"})
+            .pages;
   }
   state.counters["entries"] = entries;
   state.counters["pages"] = pages;

@@ -15,4 +15,6 @@ EnParam::~EnParam() = default;
 
 EDatabaseError::~EDatabaseError() = default;
 
+EUsage::~EUsage() = default;
+
 }  // namespace vireo

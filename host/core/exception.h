@@ -2,8 +2,9 @@
 //
 // Every failure leaves as an exception carrying a message that a user can act
 // on.  The kinds matter to `vireo`, which turns them into exit statuses:
-// EnParam and EConvertError are parameter errors, EDatabaseError comes from
-// the database, anything else is a general error.
+// EUsage is a request the host cannot make sense of, EnParam and
+// EConvertError are parameter errors, EDatabaseError comes from the
+// database, anything else is a general error.
 #pragma once
 
 #include <stdexcept>
@@ -43,6 +44,15 @@ class VIREO_API EDatabaseError : public Exception {
  public:
   using Exception::Exception;
   ~EDatabaseError() override;
+};
+
+// A request that names what is not there or is badly written: an unknown
+// report, layout or parameter, an assignment without "=".  The front end
+// answers it as misuse (`vireo` exits with status 2), not as a failure.
+class VIREO_API EUsage : public Exception {
+ public:
+  using Exception::Exception;
+  ~EUsage() override;
 };
 
 }  // namespace vireo

@@ -290,6 +290,7 @@ bool TnrwReport::ShadeFor(int section) {
 void TnrwReport::CSLShowProgress(long long position, long long total) {
   progress_position_ = position;
   progress_total_ = total;
+  NotifyCounterChanged(position, total, std::max(1, composer_->Page()));
   if (total <= 0 && position <= 0) {
     ClearStatus(TnStatusSlot::Engine);
     return;

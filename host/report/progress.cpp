@@ -4,6 +4,22 @@
 
 namespace vireo {
 
+namespace {
+thread_local TnProgressObserver* observer = nullptr;
+}  // namespace
+
+TnProgressObserver::~TnProgressObserver() = default;
+
+TnProgressObserver* SetProgressObserver(TnProgressObserver* next) {
+  TnProgressObserver* previous = observer;
+  observer = next;
+  return previous;
+}
+
+void NotifyCounterChanged(long long position, long long total, int page) {
+  if (observer != nullptr) observer->CounterChanged(position, total, page);
+}
+
 TnProgresso::TnProgresso() = default;
 TnProgresso::~TnProgresso() = default;
 
@@ -12,6 +28,7 @@ void TnProgresso::Reset() {
   total_ = TnProgressBar{};
   parcial_ = TnProgressBar{};
   visible_ = false;
+  if (observer != nullptr) observer->FrameChanged(*this);
 }
 
 void TnProgresso::MostrarMultiplo(TObject*) {
@@ -58,9 +75,11 @@ void TnProgresso::SetTextos(const std::string& total, const std::string& parcial
 void TnProgresso::Hide() {
   visible_ = false;
   ClearStatus(TnStatusSlot::Frame);
+  if (observer != nullptr) observer->FrameChanged(*this);
 }
 
 void TnProgresso::Draw(bool force) {
+  if (observer != nullptr) observer->FrameChanged(*this);
   if (!visible_) return;
   ShowStatus(TnStatusSlot::Frame,
              {ProgressLine(total_.text, total_.position, total_.min, total_.max),

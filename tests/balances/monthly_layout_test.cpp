@@ -140,7 +140,7 @@ class PainelTest : public MonthlyDbTest {
   void SetUp() override {
     MonthlyDbTest::SetUp();
     engine_ = std::make_unique<TnrwReport>(Layout());
-    report_ = MonthlyPlugin::Get().ClassDll()->Instanciar(engine_.get());
+    report_ = MonthlyPlugin::Get()->ClassDll()->Instanciar(engine_.get());
   }
   void TearDown() override {
     report_.reset();

@@ -20,8 +20,8 @@ inline std::string MonthlyPluginDir() { return PluginDirFrom("VIREO_BALANCES_PLU
 
 // The library stays loaded for the whole test run, as in the host.
 struct MonthlyPlugin {
-  static const ReportPlugin& Get() {
-    return ReportPlugin::Get(MonthlyPluginDir(), "rptMonthlyTracking", false);
+  static const ReportPlugin::Ptr& Get() {
+    return ReportPlugin::Get(MonthlyPluginDir(), "rptMonthlyTracking");
   }
   static std::string Path() {
     return ReportPlugin::PathOf(MonthlyPluginDir(), "rptMonthlyTracking");
@@ -80,25 +80,19 @@ class MonthlyDbTest : public FinanceDbTest {
   MonthlyPrint Imprimir(const std::vector<std::pair<std::string, std::string>>& params = {},
                         TnLayout layout = Layout(), bool painel = true) {
     Commit();
-    TnrwReport engine(std::move(layout));
-    std::unique_ptr<TnrwBaseDll> report = MonthlyPlugin::Get().ClassDll()->Instanciar(&engine);
-    report->AntesConfigurar(engine.Panel());
-    report->DepoisConfigurar();
-    Definir(engine, *report, "pDataInicial", "01/01/2025");
-    Definir(engine, *report, "pDataFinal", "31/03/2025");
+    TnPrintSession session(MonthlyPlugin::Get(), std::move(layout));
+    session.SetParameters({{"pDataInicial", "01/01/2025"}, {"pDataFinal", "31/03/2025"}});
     for (const auto& [name, value] : params) {
       if (painel) {
-        Definir(engine, *report, name, value);
+        session.SetParameter(name, value);
       } else {
-        engine.GetParams()->Param(name)->SetValue(value);
+        session.Engine().GetParams()->Param(name)->SetValue(value);
       }
     }
     const std::string trace = TracePath();
-    engine.BeginPrint({.trace = trace});
-    report->ImprimirInterno();
-    engine.EndPrint();
+    session.Print({.trace = trace});
     MonthlyPrint print;
-    ReadPrint(print, engine, trace);
+    ReadPrint(print, session.Engine(), trace);
     return print;
   }
 

@@ -281,13 +281,10 @@ TEST_F(AcompanhamentoTest, ModuleWarningIsShownAfterThePrint) {
 TEST_F(AcompanhamentoTest, ProgressCountersAreBackToZeroAfterThePrint) {
   Movimentar(1, 11, Dia(2025, 1, 5), 1, 5);
   Commit();
-  TnrwReport engine(Layout());
-  std::unique_ptr<TnrwBaseDll> report = MonthlyPlugin::Get().ClassDll()->Instanciar(&engine);
-  engine.BeginPrint({});
-  report->ImprimirInterno();
-  EXPECT_EQ(engine.ProgressPosition(), 0);
-  EXPECT_EQ(engine.ProgressTotal(), 0);
-  engine.EndPrint();
+  TnPrintSession session(MonthlyPlugin::Get(), Layout(), RunVia::kInstance);
+  session.Print({});
+  EXPECT_EQ(session.Engine().ProgressPosition(), 0);
+  EXPECT_EQ(session.Engine().ProgressTotal(), 0);
 }
 
 TEST_F(AcompanhamentoTest, ReversedOrMissingPeriodIsAParameterError) {

@@ -58,7 +58,7 @@ class TrialBalancePercentTest : public BalanceDbTest {
 TEST_F(TrialBalancePercentTest, AnswersItsVersionAndStripesLinesAndBlankLines) {
   TnrwReport engine(LoadLayout(BalancePluginDir() + "/rptTrialBalancePercent.json"));
   std::unique_ptr<TnrwBaseDll> report =
-      BalancePlugin::Get(kPercentual).ClassDll()->Instanciar(&engine);
+      BalancePlugin::Get(kPercentual)->ClassDll()->Instanciar(&engine);
   EXPECT_EQ(report->Versao(), "[versao: 1.1.93.0]");
   EXPECT_EQ(report->CriarListaSectionsParaZebrar(), (std::vector<int>{10, 11}));
 }

@@ -72,7 +72,7 @@ class TrialBalanceTest : public BalanceDbTest {
 TEST_F(TrialBalanceTest, AnswersItsVersionAndStripesLinesAndBlankLines) {
   TnrwReport engine(LoadLayout(BalancePluginDir() + "/rptTrialBalance.json"));
   std::unique_ptr<TnrwBaseDll> report =
-      BalancePlugin::Get(kBalancete).ClassDll()->Instanciar(&engine);
+      BalancePlugin::Get(kBalancete)->ClassDll()->Instanciar(&engine);
   EXPECT_EQ(report->Versao(), "[versao: 1.1.82.0]");
   EXPECT_EQ(report->CriarListaSectionsParaZebrar(), (std::vector<int>{8, 9}));
 }
@@ -322,15 +322,15 @@ TEST_F(TrialBalanceTest, ProgressIsResetWhenTheWalkFails) {
   layout.sections.erase(std::remove_if(layout.sections.begin(), layout.sections.end(),
                                        [](const TnSectionDef& s) { return s.number == 9; }),
                         layout.sections.end());
-  TnrwReport engine(std::move(layout));
-  engine.GetParams()->Param("pDataInicial")->SetValue("01/03/2024");
-  engine.GetParams()->Param("pDataFinal")->SetValue("31/03/2024");
+  TnPrintSession session(BalancePlugin::Get(kBalancete), std::move(layout), RunVia::kExport);
+  TnrwReport& engine = session.Engine();
+  SetMarch2024(engine);
   engine.GetParams()->Param("pPularLinha")->SetValue("1");
   long long antes = -1;
   engine.OnSectionPrint = [&](TObject*, int section) {
     if (section == 8) antes = engine.ProgressPosition();
   };
-  EXPECT_THROW(BalancePlugin::Get(kBalancete).Imprimir(static_cast<TObject*>(&engine)), Exception);
+  EXPECT_THROW(session.Print({}), Exception);
   EXPECT_EQ(antes, 1);  // the second line printed after one had counted
   EXPECT_EQ(engine.ProgressPosition(), 0);
   EXPECT_EQ(engine.ProgressTotal(), 0);

@@ -23,7 +23,7 @@ inline std::string BalancePluginDir() { return PluginDirFrom(nullptr); }
 
 // A plug-in library, loaded once for the whole test run, as in the host.
 struct BalancePlugin {
-  static const ReportPlugin& Get(const std::string& deliverable) {
+  static const ReportPlugin::Ptr& Get(const std::string& deliverable) {
     return ReportPlugin::Get(BalancePluginDir(), deliverable);
   }
 };
@@ -161,7 +161,9 @@ class BalanceDbTest : public FinanceDbTest {
     Commit();
     TnLayout layout = LoadLayout(BalancePluginDir() + "/" + deliverable + ".json");
     if (ajuste) ajuste(layout);
-    TnrwReport engine(std::move(layout));
+    TnPrintSession session(BalancePlugin::Get(deliverable), std::move(layout),
+                           pela_exportacao ? RunVia::kExport : RunVia::kInstance);
+    TnrwReport& engine = session.Engine();
     SetMarch2024(engine);
     SetParams(engine, params);
     const std::string trace = TracePath();
@@ -171,11 +173,9 @@ class BalanceDbTest : public FinanceDbTest {
         print.progress_at.push_back({section, engine.ProgressPosition(), engine.ProgressTotal()});
       }
     };
-    RunPlugin(engine, BalancePlugin::Get(deliverable),
-              pela_exportacao ? RunVia::kExport : RunVia::kClass, trace, [&print, &engine] {
-                print.progress_position = engine.ProgressPosition();
-                print.progress_total = engine.ProgressTotal();
-              });
+    session.Print({.trace = trace});
+    print.progress_position = engine.ProgressPosition();
+    print.progress_total = engine.ProgressTotal();
     ReadPrint(print, engine, trace);
     return print;
   }

@@ -18,7 +18,7 @@ inline std::string ChecksPluginDir() { return PluginDirFrom("VIREO_CHECKS_PLUGIN
 
 // A check plug-in, loaded once per name and kept for the whole run.
 struct ChecksPlugin {
-  static const ReportPlugin& Get(const std::string& name) {
+  static const ReportPlugin::Ptr& Get(const std::string& name) {
     return ReportPlugin::Get(ChecksPluginDir(), name);
   }
 };
@@ -36,11 +36,11 @@ inline TnLayout ChecksLayout(const std::string& file) {
 inline ChecksPrint ImprimirCheck(const std::string& report,
                                  const std::map<std::string, std::string>& params,
                                  const std::filesystem::path& trace, bool pela_exportacao = false) {
-  TnrwReport engine(ChecksLayout(report + ".json"));
-  SetMarch2024(engine);
-  SetParams(engine, params);
-  return PrintAndRead(engine, ChecksPlugin::Get(report),
-                      pela_exportacao ? RunVia::kExport : RunVia::kConfiguredClass, trace.string());
+  TnPrintSession session(ChecksPlugin::Get(report), ChecksLayout(report + ".json"),
+                         pela_exportacao ? RunVia::kExport : RunVia::kConfiguredInstance);
+  SetMarch2024(session.Engine());
+  SetParams(session.Engine(), params);
+  return PrintAndRead(session, trace.string());
 }
 
 // A database of its own per test, current for the host's data functions.

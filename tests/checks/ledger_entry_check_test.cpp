@@ -500,13 +500,11 @@ TEST_F(ConferenciaCtbTest, ADifferenceThatIsNotZeroIsPrintedInRed) {
   Pagar(1, 1, 10);
   Commit();
   auto cor_final = [this]() {
-    TnrwReport engine(Layout(std::string(kRelatorio) + ".json"));
-    engine.GetParams()->Param("pDataInicial")->SetValue("01/03/2024");
-    engine.GetParams()->Param("pDataFinal")->SetValue("31/03/2024");
-    engine.BeginPrint({});
-    ChecksPlugin::Get(kRelatorio).Imprimir(static_cast<TObject*>(&engine));
-    engine.EndPrint();
-    return engine.LabelByName("pValorDiferenca")->Font().color;
+    TnPrintSession session(ChecksPlugin::Get(kRelatorio), Layout(std::string(kRelatorio) + ".json"),
+                           RunVia::kExport);
+    SetMarch2024(session.Engine());
+    session.Print({});
+    return session.Engine().LabelByName("pValorDiferenca")->Font().color;
   };
   EXPECT_EQ(cor_final(), 0xC62828u);
   Exec("update FPRLCTOCTB set CONTACTBCRED = 21");
@@ -523,7 +521,7 @@ TEST_F(ConferenciaCtbTest, WorksThroughTheExportAsWell) {
 TEST_F(ConferenciaCtbTest, PanelOffersTheOriginKindsAndTheClassItsVersion) {
   TnrwReport engine(Layout(std::string(kRelatorio) + ".json"));
   std::unique_ptr<TnrwBaseDll> report =
-      ChecksPlugin::Get(kRelatorio).ClassDll()->Instanciar(&engine);
+      ChecksPlugin::Get(kRelatorio)->ClassDll()->Instanciar(&engine);
   report->AntesConfigurar(engine.Panel());
   const std::vector<TnParamChoice>& itens =
       engine.GetParams()->FindParam("pTipo")->Definition().items;

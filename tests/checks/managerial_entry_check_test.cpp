@@ -370,13 +370,10 @@ TEST_F(GerencialTest, ThroughImprimirTheSamePrint) {
   LctoPagar(1, 5, 100, 1101, 0);
   Rateio(1, 1, 1, 10, 100);
   Commit();
-  TnrwReport engine(Layout(std::string(kRelatorio) + ".json"));
-  engine.GetParams()->Param("pDataInicial")->SetValue("01/03/2024");
-  engine.GetParams()->Param("pDataFinal")->SetValue("31/03/2024");
-  engine.BeginPrint({});
-  Plugin::Get(kRelatorio).Imprimir(static_cast<TObject*>(&engine));
-  engine.EndPrint();
-  EXPECT_EQ(engine.PageCount(), 1);
+  TnPrintSession session(Plugin::Get(kRelatorio), Layout(std::string(kRelatorio) + ".json"),
+                         RunVia::kExport);
+  SetMarch2024(session.Engine());
+  EXPECT_EQ(session.Print({}).pages, 1);
 }
 
 }  // namespace

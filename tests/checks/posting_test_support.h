@@ -20,7 +20,7 @@ inline std::string PluginDir() { return PluginDirFrom("VIREO_CHECKS_PLUGIN_DIR")
 
 // A plug-in library, loaded once for the whole run as in the host.
 struct Plugin {
-  static const ReportPlugin& Get(const std::string& deliverable) {
+  static const ReportPlugin::Ptr& Get(const std::string& deliverable) {
     return ReportPlugin::Get(PluginDir(), deliverable);
   }
 };
@@ -168,10 +168,10 @@ class PostingDbTest : public FinanceDbTest {
   Print Imprimir(const std::string& deliverable, TnLayout layout,
                  const std::map<std::string, std::string>& params, bool pela_exportacao = false) {
     Commit();
-    TnrwReport engine(std::move(layout));
-    SetParams(engine, params);
-    return PrintAndRead(engine, Plugin::Get(deliverable),
-                        pela_exportacao ? RunVia::kExport : RunVia::kConfiguredClass, TracePath());
+    TnPrintSession session(Plugin::Get(deliverable), std::move(layout),
+                           pela_exportacao ? RunVia::kExport : RunVia::kConfiguredInstance);
+    SetParams(session.Engine(), params);
+    return PrintAndRead(session, TracePath());
   }
 };
 

@@ -9,9 +9,11 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "db/schema.h"
+#include "host/core/display_width.h"
 #include "host/data/connection.h"
 
 namespace vireo {
@@ -145,6 +147,22 @@ TEST_F(CliTest, ParamsShowsThePanel) {
   EXPECT_NE(r.output.find("pLinhas"), std::string::npos);
   EXPECT_NE(r.output.find("= 7"), std::string::npos) << r.output;
   EXPECT_NE(r.output.find("pCodigoEscrit"), std::string::npos);
+}
+
+// Columns are as wide as they show: an accented caption ("Erro de
+// parâmetro") keeps its value under the others.
+TEST_F(CliTest, ParamsLinesUpValuesAfterAccentedCaptions) {
+  Outcome r = Vireo("params " + plugin_);
+  ASSERT_EQ(r.status, 0) << r.output;
+  std::istringstream lines(r.output);
+  int rows = 0;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("  p", 0) != 0) continue;
+    ++rows;
+    EXPECT_EQ(DisplayWidth(line.substr(0, line.find(" = "))), 2u + 24 + 1 + 10 + 1 + 32) << line;
+  }
+  EXPECT_EQ(rows, 6) << r.output;
+  EXPECT_NE(r.output.find("Erro de parâmetro"), std::string::npos);
 }
 
 }  // namespace

@@ -252,7 +252,7 @@ TEST_F(RazaoTest, PrintsThroughTheExportedEntryPointAndNamesItsVersion) {
   const LedgerPrint print = Imprimir("rptLedger.json", {{"pCodigoEscrit", "1"}}, true);
   EXPECT_EQ(print.Of(8).size(), 1u);
 
-  std::unique_ptr<TnrwBaseDll> report = LedgerPlugin::Get().ClassDll()->Instanciar(nullptr);
+  std::unique_ptr<TnrwBaseDll> report = LedgerPlugin::Get()->ClassDll()->Instanciar(nullptr);
   EXPECT_EQ(report->Versao(), "[versao: 1.0.0.0]");
   EXPECT_EQ(report->CriarListaSectionsParaZebrar(), (std::vector<int>{13, 8, 9, 16, 14, 12, 17}));
 }
@@ -274,7 +274,7 @@ TEST_F(RazaoTest, SectionHandlerGoesAwayWithTheReport) {
   TnrwReport engine(Layout("rptLedger.json"));
   engine.GetParams()->Param("pCodigoEscrit")->SetValue("1");
   {
-    std::unique_ptr<TnrwBaseDll> report = LedgerPlugin::Get().ClassDll()->Instanciar(&engine);
+    std::unique_ptr<TnrwBaseDll> report = LedgerPlugin::Get()->ClassDll()->Instanciar(&engine);
     report->ImprimirInterno();
     EXPECT_TRUE(static_cast<bool>(engine.OnSectionPrint));
   }

@@ -18,7 +18,7 @@ inline std::string PluginDir() { return PluginDirFrom("VIREO_LEDGER_PLUGIN_DIR")
 
 // The rptLedger library, loaded once for the whole test run.
 struct LedgerPlugin {
-  static const ReportPlugin& Get() { return ReportPlugin::Get(PluginDir(), "rptLedger"); }
+  static const ReportPlugin::Ptr& Get() { return ReportPlugin::Get(PluginDir(), "rptLedger"); }
 };
 
 // The word repeated, one blank between, cut to `tamanho` characters.
@@ -64,11 +64,11 @@ class LedgerDbTest : public FinanceDbTest {
   LedgerPrint Imprimir(TnLayout layout, const std::map<std::string, std::string>& params,
                        bool pela_exportacao = false) {
     Commit();
-    TnrwReport engine(std::move(layout));
-    SetMarch2024(engine);
-    SetParams(engine, params);
-    return PrintAndRead(engine, LedgerPlugin::Get(),
-                        pela_exportacao ? RunVia::kExport : RunVia::kClass, TracePath());
+    TnPrintSession session(LedgerPlugin::Get(), std::move(layout),
+                           pela_exportacao ? RunVia::kExport : RunVia::kInstance);
+    SetMarch2024(session.Engine());
+    SetParams(session.Engine(), params);
+    return PrintAndRead(session, TracePath());
   }
   LedgerPrint Razao(const std::map<std::string, std::string>& params = {}) {
     return Imprimir("rptLedger.json", params);

@@ -1,20 +1,17 @@
 // Shared harness of the report-plug-in tests: a plug-in library loaded from
-// the plug-in directory as the host loads it, a database of its own per test
-// made from the schema, and a print run through the engine with a trace
-// output, read back as JSON lines.
+// the plug-in directory through the host's runner, a database of its own
+// per test made from the schema, and a print run by the runner's print
+// session with a trace output, read back as JSON lines.
 #pragma once
 
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <map>
 #include <memory>
 #include <nlohmann/json.hpp>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,6 +24,7 @@
 #include "host/report/engine.h"
 #include "host/report/layout.h"
 #include "host/report/panel.h"
+#include "host/report/plugin_host.h"
 #include "tests/support/report_db.h"
 
 namespace vireo::test {
@@ -40,41 +38,26 @@ inline std::string PluginDirFrom(const char* env_var) {
   return env != nullptr ? env : VIREO_PLUGIN_DIR;
 }
 
-// A plug-in library, loaded once per path and kept for the whole run, as in
-// the host.  ClassDll is always required; Imprimir unless told otherwise.
-class ReportPlugin {
- public:
+// A plug-in library, loaded once per path and kept for the whole run; it
+// leaves the process at its end.
+struct ReportPlugin {
+  using Ptr = std::shared_ptr<const TnLoadedPlugin>;
   static std::string PathOf(const std::string& dir, const std::string& deliverable) {
     return dir + "/lib" + deliverable + ".so";
   }
-  static const ReportPlugin& Get(const std::string& dir, const std::string& deliverable,
-                                 bool needs_imprimir = true) {
-    static std::map<std::string, std::unique_ptr<ReportPlugin>> loaded;
+  static const Ptr& Get(const std::string& dir, const std::string& deliverable) {
+    static std::map<std::string, Ptr> kept;
     const std::string path = PathOf(dir, deliverable);
-    std::unique_ptr<ReportPlugin>& plugin = loaded[path];
-    if (!plugin) plugin.reset(new ReportPlugin(path, needs_imprimir));
-    return *plugin;
+    Ptr& plugin = kept[path];
+    if (!plugin) plugin = TnLoadedPlugin::Open(path, TnUnload::kAtExit);
+    return plugin;
   }
-  TnrwBaseDllClass* ClassDll() const { return class_dll_(); }
-  void Imprimir(void* engine) const {
-    if (imprimir_ == nullptr) throw std::runtime_error("the plug-in does not export Imprimir");
-    imprimir_(engine);
-  }
-
- private:
-  ReportPlugin(const std::string& path, bool needs_imprimir) {
-    void* lib = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (lib == nullptr) throw std::runtime_error(std::string("dlopen: ") + dlerror());
-    class_dll_ = reinterpret_cast<TnrwBaseDllClass* (*)()>(dlsym(lib, "ClassDll"));
-    imprimir_ = reinterpret_cast<void (*)(void*)>(dlsym(lib, "Imprimir"));
-    if (class_dll_ == nullptr || (needs_imprimir && imprimir_ == nullptr)) {
-      throw std::runtime_error(path + (needs_imprimir ? " does not export ClassDll and Imprimir"
-                                                      : " does not export ClassDll"));
-    }
-  }
-  TnrwBaseDllClass* (*class_dll_)() = nullptr;
-  void (*imprimir_)(void*) = nullptr;
 };
+
+// How the plug-in is run: an instance from the class reference, the same
+// after the panel's configure steps (as `vireo print` does), or through the
+// Imprimir export.
+using RunVia = TnRunVia;
 
 // A variable of a section event, "<ausente>" when the section has none.
 inline std::string Var(const json& section_event, const std::string& name) {
@@ -152,11 +135,6 @@ inline void SetMarch2024(TnrwReport& engine) {
   engine.GetParams()->Param("pDataFinal")->SetValue("31/03/2024");
 }
 
-// How the plug-in is run: through the class reference (as the host's panel
-// does), the same after the panel's configure steps (as `vireo print`
-// does), or through the Imprimir export.
-enum class RunVia { kClass, kConfiguredClass, kExport };
-
 // Reads the trace back and what the engine kept of the print.
 inline void ReadPrint(TracePrint& print, TnrwReport& engine, const std::string& trace) {
   std::ifstream in(trace);
@@ -166,31 +144,11 @@ inline void ReadPrint(TracePrint& print, TnrwReport& engine, const std::string& 
   print.pages = engine.PageCount();
 }
 
-// Runs the plug-in on the engine with the trace going to `trace`;
-// `before_end` runs after the plug-in and before the print ends.
-inline void RunPlugin(TnrwReport& engine, const ReportPlugin& plugin, RunVia via,
-                      const std::string& trace, const std::function<void()>& before_end = {}) {
-  engine.BeginPrint({.trace = trace});
-  if (via == RunVia::kExport) {
-    plugin.Imprimir(static_cast<TObject*>(&engine));
-  } else {
-    std::unique_ptr<TnrwBaseDll> report = plugin.ClassDll()->Instanciar(&engine);
-    if (via == RunVia::kConfiguredClass) {
-      report->AntesConfigurar(engine.Panel());
-      report->DepoisConfigurar();
-    }
-    report->ImprimirInterno();
-  }
-  if (before_end) before_end();
-  engine.EndPrint();
-}
-
-// RunPlugin, then the print read back.
-inline TracePrint PrintAndRead(TnrwReport& engine, const ReportPlugin& plugin, RunVia via,
-                               const std::string& trace) {
-  RunPlugin(engine, plugin, via, trace);
+// Prints the session with the trace going to `trace`, and reads it back.
+inline TracePrint PrintAndRead(TnPrintSession& session, const std::string& trace) {
+  session.Print({.trace = trace});
   TracePrint print;
-  ReadPrint(print, engine, trace);
+  ReadPrint(print, session.Engine(), trace);
   return print;
 }
 

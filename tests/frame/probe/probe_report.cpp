@@ -5,6 +5,8 @@
 #include "host/core/exception.h"
 #include "host/core/format.h"
 #include "host/data/sql.h"
+#include "host/report/params.h"
+#include "host/report/progress.h"
 
 namespace vireo {
 
@@ -19,7 +21,23 @@ TrptFrameProbe::TrptFrameProbe(TnrwReport* report) : TnrwBaseDll(report) {
 
 TrptFrameProbe::~TrptFrameProbe() { ++ProbeCountersOf().destroyed; }
 
+void TrptFrameProbe::AntesConfigurar(TObject* parent) {
+  TnrwBaseDll::AntesConfigurar(parent);
+  FPassos += "AntesConfigurar;";
+}
+
+void TrptFrameProbe::DepoisConfigurar() {
+  TnrwBaseDll::DepoisConfigurar();
+  FPassos += "DepoisConfigurar;";
+}
+
+void TrptFrameProbe::DoParamChange(TObject* sender, TnpqParamItem* param) {
+  TnrwBaseDll::DoParamChange(sender, param);
+  FPassos += "DoParamChange " + param->Name() + ";";
+}
+
 void TrptFrameProbe::ImprimirInterno() {
+  FReport->SetValues("pPassos", FPassos + "ImprimirInterno");
   FReport->SetValues("pMarcaAnterior", FMarca);
   FMarca = "impresso";
   if (FReport->GetValues("pFalhar") == "1") throw Exception("falha proposital do relatório");
@@ -30,13 +48,26 @@ void TrptFrameProbe::ImprimirInterno() {
     TnClientDataSet* ds = ExecutarSQL(sql);
     TnSQLGuard guard(ds);
   }
-  int linhas = static_cast<int>(StrToIntDef(FReport->GetValues("pLinhas"), 0));
+  MostrarLinhas(static_cast<int>(StrToIntDef(FReport->GetValues("pLinhas"), 0)));
+  FReport->MsgMensagem(1, "Aviso de teste");
+}
+
+void TrptFrameProbe::MostrarLinhas(int linhas) {
+  TnProgresso* progresso = CriarProgresso();
+  progresso->SetTextos("Prova", "Linhas");
+  progresso->ConfigurarProgressoTotal(0, 1);
+  progresso->ConfigurarProgressoParcial(0, linhas);
+  progresso->MostrarMultiplo();
   for (int i = 1; i <= linhas; ++i) {
     FReport->SetValues("R1", "Linha " + IntToStr(i) + " — Açúcar & Café");
     FReport->SetValues("R2", FormatFloat("#,##0.00;(#,##0.00)", (i % 2 ? 1 : -1) * 1234.5 * i));
     FReport->RepPrintSection(8);
+    FReport->CSLShowProgress(i, linhas);
+    progresso->IncProgressoParcial();
   }
-  FReport->MsgMensagem(1, "Aviso de teste");
+  progresso->IncProgressoTotal();
+  progresso->Hide();
+  FReport->CSLShowProgress(0, 0);
 }
 
 VIREO_REGISTER_REPORT(TrptFrameProbe)

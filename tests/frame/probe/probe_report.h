@@ -1,9 +1,12 @@
 // A small report used to test the plug-in frame and `vireo print`.
 //
 // TrptFrameProbe prints pLinhas lines of section 8 (an accented text and an
-// amount), can be told to fail in its body (pFalhar), to raise a parameter
-// error (pErroParam) or to run a query (pSQL); it counts its instances so
-// tests can see what the frame created and freed.
+// amount), showing them on the engine's counter and the progress frame; it
+// can be told to fail in its body (pFalhar), to raise a parameter error
+// (pErroParam) or to run a query (pSQL).  It counts its instances so tests
+// can see what the frame created and freed, and the instance that prints
+// leaves the panel steps it went through in the variable pPassos, so tests
+// can see their order and that they reached that very instance.
 #pragma once
 
 #include <string>
@@ -24,10 +27,16 @@ class TrptFrameProbe : public TnrwBaseDll {
   ~TrptFrameProbe() override;
   std::string Versao() override { return "[versao: 9.9.9.9]"; }
   std::vector<int> CriarListaSectionsParaZebrar() override { return {8}; }
+  void AntesConfigurar(TObject* parent) override;
+  void DepoisConfigurar() override;
+  void DoParamChange(TObject* sender, TnpqParamItem* param) override;
   void ImprimirInterno() override;
 
  private:
-  std::string FMarca;  // set during a print; a new instance starts without it
+  void MostrarLinhas(int linhas);
+
+  std::string FMarca;   // set during a print; a new instance starts without it
+  std::string FPassos;  // "AntesConfigurar;DoParamChange pLinhas;..."
 };
 
 }  // namespace vireo
