@@ -16,12 +16,6 @@ bool OnlyAllowedWords(const std::string& sql) {
   static const char* const kWords[] = {kColumn, "between", "in", "or", "and", "1=1"};
   size_t i = 0;
   while (i < sql.size()) {
-    const char c = sql[i];
-    if (c == ' ' || c == '(' || c == ')' || c == ',' || c == '-' ||
-        std::isdigit(static_cast<unsigned char>(c))) {
-      ++i;
-      continue;
-    }
     bool matched = false;
     for (const char* w : kWords) {
       const std::string word = w;
@@ -31,7 +25,13 @@ bool OnlyAllowedWords(const std::string& sql) {
         break;
       }
     }
-    if (!matched) return false;
+    if (matched) continue;
+    const char c = sql[i];
+    if (c != ' ' && c != '(' && c != ')' && c != ',' && c != '-' &&
+        !std::isdigit(static_cast<unsigned char>(c))) {
+      return false;
+    }
+    ++i;
   }
   return true;
 }

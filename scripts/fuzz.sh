@@ -14,7 +14,7 @@ for seeds in fuzz/corpus/*/; do
   target=$(basename "$seeds")
   mkdir -p "$scratch/$target/corpus" "$scratch/$target/crash"
   log="$scratch/$target/log"
-  if "$build/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  if "$build/bin/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
       -print_final_stats=1 -artifact_prefix="$scratch/$target/crash/" \
       "$scratch/$target/corpus" "$seeds" >"$log" 2>&1; then
     runs=$(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo "?")

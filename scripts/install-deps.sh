@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo need, only
-# when one of them is missing.
+# when one of them is missing.  With "tests", also what only the test command
+# needs: clang with its sanitizer runtimes and libFuzzer.
 set -euo pipefail
 
 PACKAGES=(
@@ -12,6 +13,9 @@ PACKAGES=(
   libcairo2-dev libpango1.0-dev fonts-dejavu-core
   poppler-utils
 )
+if [ "${1:-}" = "tests" ]; then
+  PACKAGES+=(clang-14 libclang-rt-14-dev libfuzzer-14-dev)
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do
