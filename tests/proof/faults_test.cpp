@@ -4,8 +4,10 @@
 // output at the targets, no temporary left and the process still able to
 // print.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -137,6 +139,62 @@ TEST_F(FaultsTest, AnOutputUnderAFileIsRefusedBeforeThePrint) {
   EXPECT_TRUE(Contains(message, (dir / "out.pdf").string())) << message;
   EXPECT_EQ(log.Prepares(), 0) << "the print ran before its outputs were known to be writable";
   EXPECT_EQ(parent.Entries().size(), 1u);
+}
+
+// Writes that fail as on a full disk: the process may not grow a file past
+// `bytes` while it lives (the signal that would end it is ignored, so the
+// write itself fails).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    previous_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit limit = previous_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previous_handler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit previous_;
+  void (*previous_handler_)(int);
+};
+
+TEST_F(FaultsTest, AWriteThatFailsIsAnErrorNamingTheOutput) {
+  struct Output {
+    const char* what;
+    TnPrintOutputs (*in)(const fs::path&);
+  };
+  const Output outputs[] = {
+      {"pdf", [](const fs::path& d) { return TnPrintOutputs{.pdf = (d / "out.pdf").string()}; }},
+      {"text", [](const fs::path& d) { return TnPrintOutputs{.text = (d / "out.txt").string()}; }},
+      {"trace",
+       [](const fs::path& d) { return TnPrintOutputs{.trace = (d / "out.trace").string()}; }},
+  };
+  const ReportCase& c = CatalogueCases().front();
+  for (const Output& o : outputs) {
+    SCOPED_TRACE(o.what);
+    ScratchDir out("proof-full");
+    const TnPrintOutputs targets = o.in(out.Path());
+    std::string message;
+    {
+      auto session = DemoSession(c);
+      FileSizeLimit limit(4096);
+      message = FailureOf<Exception>([&] { session->Print(targets); });
+    }
+    // The pages are kept in a temporary file (in TMPDIR) before any output
+    // is drawn; a write there fails first and names that folder.
+    const std::string spool = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp";
+    EXPECT_TRUE(Contains(message, out.Path().string()) ||
+                Contains(message, "temporário das páginas em " + spool))
+        << message;
+    EXPECT_TRUE(out.Entries().empty()) << out.Entries().front();
+  }
 }
 
 // A layout the report cannot print from, in a plug-in folder of its own
