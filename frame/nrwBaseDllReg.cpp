@@ -5,6 +5,7 @@
 
 #include "host/core/convert.h"
 #include "host/core/exception.h"
+#include "host/report/base_dll.h"
 #include "host/report/engine.h"
 
 namespace vireo {
@@ -39,7 +40,13 @@ void Imprimir(void* engine) {
   if (report == nullptr) throw Exception(WrongEngineMessage(engine));
   if (FClassDll == nullptr) throw Exception("FClassDll está nil.");
   // The instance is freed on both paths; an error of the body passes on as
-  // it was raised.
+  // it was raised, and one of the destructor only when the body succeeded.
   std::unique_ptr<TnrwBaseDll> instance(FClassDll->Create(report));
-  instance->ImprimirInterno();
+  try {
+    instance->ImprimirInterno();
+  } catch (...) {
+    FreeReportQuietly(instance);
+    throw;
+  }
+  FreeReport(instance);
 }

@@ -4,6 +4,6 @@
 
 namespace vireo {
 
-TObject::~TObject() = default;
+TObject::~TObject() noexcept(false) = default;
 
 }  // namespace vireo

@@ -15,7 +15,10 @@ class VIREO_API TObject {
   TObject() = default;
   TObject(const TObject&) = delete;
   TObject& operator=(const TObject&) = delete;
-  virtual ~TObject();
+  // Room for a report's destructor to raise, as one that releases a
+  // dataset or an entity may fail (see FreeReport); the host's own classes
+  // declare theirs noexcept.
+  virtual ~TObject() noexcept(false);
 
   // True when this object is a T or derives from it.
   template <class T>

@@ -11,7 +11,7 @@
 namespace vireo {
 
 TnClientDataSet::TnClientDataSet() = default;
-TnClientDataSet::~TnClientDataSet() = default;
+TnClientDataSet::~TnClientDataSet() noexcept = default;
 
 void TnClientDataSet::AddFieldDef(const std::string& name, TFieldType type, int size) {
   defs_.push_back(TFieldDef{name, type, size});

@@ -77,7 +77,7 @@ class VIREO_API TField {
 class VIREO_API TnClientDataSet : public TObject {
  public:
   TnClientDataSet();
-  ~TnClientDataSet() override;
+  ~TnClientDataSet() noexcept override;
 
   // --- structure --------------------------------------------------------
   std::vector<TFieldDef>& FieldDefs() { return defs_; }

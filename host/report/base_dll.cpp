@@ -6,7 +6,7 @@ TnrwBaseDll::TnrwBaseDll(TnrwReport* report) : FReport(report) {
   if (FReport != nullptr) FReport->AttachReport(this);
 }
 
-TnrwBaseDll::~TnrwBaseDll() {
+TnrwBaseDll::~TnrwBaseDll() noexcept(false) {
   if (FReport != nullptr) FReport->DetachReport(this);
 }
 
@@ -24,6 +24,20 @@ void TnrwBaseDll::DoZebradoBeforeSection(TObject*, int section) {
 
 void TnrwBaseDll::DepoisConfigurar() {}
 void TnrwBaseDll::AntesConfigurar(TObject*) {}
+
+void FreeReport(std::unique_ptr<TnrwBaseDll>& instance) {
+  // Not reset(): it is noexcept, and this error is the caller's to report.
+  // A delete whose destructor raises still returns the memory.
+  delete instance.release();
+}
+
+void FreeReportQuietly(std::unique_ptr<TnrwBaseDll>& instance) noexcept {
+  try {
+    FreeReport(instance);
+  } catch (...) {
+    // The caller has no one to tell.
+  }
+}
 
 TnClientDataSet* TnrwBaseDll::MainDataSet() const {
   return FReport != nullptr ? FReport->MainDataSet() : nullptr;

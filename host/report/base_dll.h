@@ -42,7 +42,8 @@ class VIREO_API TnrwBaseDll : public TObject {
   virtual void DoZebradoBeforeSection(TObject* sender, int section);
   virtual void DepoisConfigurar();
   virtual void AntesConfigurar(TObject* parent);
-  ~TnrwBaseDll() override;
+  // A report's destructor may raise; see FreeReport.
+  ~TnrwBaseDll() noexcept(false) override;
 
   TnrwReport* Report() const { return FReport; }
   // Rows of the layout's query (null when the layout has none).
@@ -55,6 +56,13 @@ class VIREO_API TnrwBaseDll : public TObject {
   friend class TnrwReport;
   void EngineGone() { FReport = nullptr; }
 };
+
+// Free an instance now, where unique_ptr's reset would end the process if
+// the destructor raised.  FreeReport lets that error pass on; the quiet
+// form drops it, for a path that already has an error to report or none to
+// report it to.  The memory is returned either way.
+VIREO_API void FreeReport(std::unique_ptr<TnrwBaseDll>& instance);
+VIREO_API void FreeReportQuietly(std::unique_ptr<TnrwBaseDll>& instance) noexcept;
 
 // A class reference: makes instances of one report class.
 class VIREO_API TnrwBaseDllClass {

@@ -21,7 +21,7 @@ TnCabecalhoRelatorio::TnCabecalhoRelatorio(TnrwReport* report, TnCabecalhoOpcoes
   Atualizar();
 }
 
-TnCabecalhoRelatorio::~TnCabecalhoRelatorio() = default;
+TnCabecalhoRelatorio::~TnCabecalhoRelatorio() noexcept = default;
 
 void TnCabecalhoRelatorio::Atualizar() {
   if (report_ == nullptr) return;

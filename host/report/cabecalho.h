@@ -42,7 +42,7 @@ class VIREO_API TnCabecalhoRelatorio : public TObject {
                        const std::string& titulo, const std::string& subtitulo,
                        bool numerar_por_empresa);
   TnCabecalhoRelatorio(TnrwReport* report, TnCabecalhoOpcoes opcoes);
-  ~TnCabecalhoRelatorio() override;
+  ~TnCabecalhoRelatorio() noexcept override;
 
   const TnCabecalhoOpcoes& Opcoes() const { return opcoes_; }
   // Fills the header variables again (after the parameters changed).

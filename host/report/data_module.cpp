@@ -51,7 +51,7 @@ class TnDMPowerParam::OwnedDataSet : public TnClientDataSet {
 };
 
 TnDataModule::TnDataModule() = default;
-TnDataModule::~TnDataModule() = default;
+TnDataModule::~TnDataModule() noexcept = default;
 TObject* TnDataModule::FindComponent(const std::string&) { return nullptr; }
 
 TnDMPowerParam::TnDMPowerParam() = default;

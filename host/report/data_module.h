@@ -21,7 +21,7 @@ class TnClientDataSet;
 class VIREO_API TnDataModule : public TObject {
  public:
   TnDataModule();
-  ~TnDataModule() override;
+  ~TnDataModule() noexcept override;
   // The registered class name the module was created by.
   const std::string& ClassName() const { return class_name_; }
   void SetClassName(const std::string& name) { class_name_ = name; }

@@ -15,7 +15,7 @@ TnpqObject::TnpqObject(const TnObjectDef& def, int section)
       width_(def.width),
       height_(def.height) {}
 
-TnpqObject::~TnpqObject() = default;
+TnpqObject::~TnpqObject() noexcept = default;
 
 void TnpqObject::SetVisible(bool on) {
   if (visible_ != on) visible_ = on, Changed();

@@ -43,7 +43,7 @@ class VIREO_API TFontStyles {
 class VIREO_API TnpqObject : public TObject {
  public:
   TnpqObject(const TnObjectDef& def, int section);
-  ~TnpqObject() override;
+  ~TnpqObject() noexcept override;
 
   TnObjectKind Kind() const { return kind_; }
   const std::string& Name() const { return name_; }

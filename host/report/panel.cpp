@@ -7,7 +7,7 @@
 namespace vireo {
 
 TnFraControle::TnFraControle(TnpqParamItem* param) : param_(param) {}
-TnFraControle::~TnFraControle() = default;
+TnFraControle::~TnFraControle() noexcept = default;
 
 std::string TnFraControle::GetAsString() const { return param_->DisplayText(); }
 
@@ -62,7 +62,7 @@ TnPanel::TnPanel(TnpqPowerParam* params) {
   }
 }
 
-TnPanel::~TnPanel() = default;
+TnPanel::~TnPanel() noexcept = default;
 
 TnFraControle* TnPanel::FindControl(std::string_view name) const {
   for (const auto& c : controls_) {

@@ -21,7 +21,7 @@ namespace vireo {
 class VIREO_API TnFraControle : public TObject {
  public:
   explicit TnFraControle(TnpqParamItem* param);
-  ~TnFraControle() override;
+  ~TnFraControle() noexcept override;
 
   TnpqParamItem* Param() const { return param_; }
   const std::string& FieldName() const { return param_->Name(); }
@@ -66,7 +66,7 @@ class VIREO_API TnFraCtrlNDLinkEdit : public TnFraControle {
 class VIREO_API TnPanel : public TObject {
  public:
   explicit TnPanel(TnpqPowerParam* params);
-  ~TnPanel() override;
+  ~TnPanel() noexcept override;
 
   // Null when the name is no parameter of the panel.
   TnFraControle* FindControl(std::string_view name) const;

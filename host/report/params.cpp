@@ -90,7 +90,7 @@ TnpqParamItem::TnpqParamItem(TnpqPowerParam* owner, TnParamDef def)
   value_ = Checked(def_.default_value);
 }
 
-TnpqParamItem::~TnpqParamItem() = default;
+TnpqParamItem::~TnpqParamItem() noexcept = default;
 
 std::string TnpqParamItem::Checked(const std::string& text) const {
   switch (def_.kind) {
@@ -202,7 +202,7 @@ bool TnpqPowerParam::NameEqual::operator()(std::string_view a, std::string_view 
 }
 
 TnpqPowerParam::TnpqPowerParam() = default;
-TnpqPowerParam::~TnpqPowerParam() = default;
+TnpqPowerParam::~TnpqPowerParam() noexcept = default;
 
 TnpqParamItem* TnpqPowerParam::Add(TnParamDef def) {
   if (FindParam(def.name) != nullptr) {
@@ -249,6 +249,6 @@ bool TnpqPowerParam::ParamUnCheck(std::string_view name) const {
 }
 
 TnpqPowerQuery::TnpqPowerQuery() = default;
-TnpqPowerQuery::~TnpqPowerQuery() = default;
+TnpqPowerQuery::~TnpqPowerQuery() noexcept = default;
 
 }  // namespace vireo

@@ -56,7 +56,7 @@ class TnpqPowerParam;
 class VIREO_API TnpqParamItem : public TObject {
  public:
   TnpqParamItem(TnpqPowerParam* owner, TnParamDef def);
-  ~TnpqParamItem() override;
+  ~TnpqParamItem() noexcept override;
 
   const std::string& Name() const { return def_.name; }
   const std::string& Caption() const { return def_.caption; }
@@ -102,7 +102,7 @@ class VIREO_API TnpqParamItem : public TObject {
 class VIREO_API TnpqPowerParam : public TObject {
  public:
   TnpqPowerParam();
-  ~TnpqPowerParam() override;
+  ~TnpqPowerParam() noexcept override;
 
   // Adds a parameter or variable; its value starts as the default.  Raises
   // when the name is already taken.
@@ -146,7 +146,7 @@ class VIREO_API TnpqPowerParam : public TObject {
 class VIREO_API TnpqPowerQuery : public TObject {
  public:
   TnpqPowerQuery();
-  ~TnpqPowerQuery() override;
+  ~TnpqPowerQuery() noexcept override;
   TnpqPowerParam* GetParams() { return &params_; }
   const TnpqPowerParam* GetParams() const { return &params_; }
   TnpqParamItem* Param(std::string_view name) { return params_.Param(name); }

@@ -65,7 +65,7 @@ TnPrintSession::TnPrintSession(std::shared_ptr<const TnLoadedPlugin> plugin, TnL
       engine_(std::make_unique<TnrwReport>(std::move(layout))),
       via_(via) {}
 
-TnPrintSession::~TnPrintSession() = default;
+TnPrintSession::~TnPrintSession() { FreeReportQuietly(instance_); }
 
 void TnPrintSession::RefuseAfterPrint() const {
   if (printed_)
@@ -81,8 +81,13 @@ TnrwBaseDll& TnPrintSession::Prepare() {
   if (!instance_) {
     std::unique_ptr<TnrwBaseDll> instance = plugin_->ClassDll()->Instanciar(engine_.get());
     if (via_ == TnRunVia::kConfiguredInstance) {
-      instance->AntesConfigurar(engine_->Panel());
-      instance->DepoisConfigurar();
+      try {
+        instance->AntesConfigurar(engine_->Panel());
+        instance->DepoisConfigurar();
+      } catch (...) {
+        FreeReportQuietly(instance);
+        throw;
+      }
     }
     instance_ = std::move(instance);
   }
@@ -123,10 +128,12 @@ TnPrintResult TnPrintSession::Print(const TnPrintOutputs& outputs,
   try {
     engine_->BeginPrint(outputs);
     Run();
-    instance_.reset();  // as the frame frees its own: pages render with no report bound
+    // As the frame frees its own: pages render with no report bound.  A
+    // destructor that raises fails the print before any output is written.
+    if (instance_) FreeReport(instance_);
     engine_->EndPrint();
   } catch (...) {
-    instance_.reset();
+    FreeReportQuietly(instance_);  // the first error is the one reported
     engine_->AbortPrint();
     throw;
   }

@@ -9,7 +9,9 @@
 //      into the panel, then DoParamChange(panel, parameter);
 //   3. Print: BeginPrint into the outputs, ImprimirInterno, the instance
 //      freed, EndPrint.  The outputs appear only now and only when the whole
-//      print succeeded; on failure none is left and the error passes on.
+//      print succeeded; on failure none is left and the error passes on.  A
+//      destructor of the instance that raises fails the print too, unless
+//      the print had already failed: the first error is the one reported.
 //
 // A step asked for before the ones it needs runs them first, so a caller
 // that only prints still gets the whole sequence.  Values set straight on

@@ -21,7 +21,7 @@ void NotifyCounterChanged(long long position, long long total, int page) {
 }
 
 TnProgresso::TnProgresso() = default;
-TnProgresso::~TnProgresso() = default;
+TnProgresso::~TnProgresso() noexcept = default;
 
 void TnProgresso::Reset() {
   ClearStatus(TnStatusSlot::Frame);

@@ -27,7 +27,7 @@ struct VIREO_API TnProgressBar {
 class VIREO_API TnProgresso : public TObject {
  public:
   TnProgresso();
-  ~TnProgresso() override;
+  ~TnProgresso() noexcept override;
 
   // Shows both bars (the form is the window the frame would cover).
   void MostrarMultiplo(TObject* form = nullptr);

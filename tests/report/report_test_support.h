@@ -37,6 +37,8 @@ constexpr int kLinesPerPage = 15;
 class TestReport : public TnrwBaseDll {
  public:
   using TnrwBaseDll::TnrwBaseDll;
+  // Tests hold it by value in their fixtures, whose destructors may not raise.
+  ~TestReport() noexcept override = default;
   std::string Versao() override { return "[versao: 9.9.9.9]"; }
   std::vector<int> CriarListaSectionsParaZebrar() override { return zebra; }
   std::vector<int> CriarListaSectionsTrocaCor() override { return troca_cor; }

@@ -173,8 +173,9 @@ void TnPageSpool::PutRect(const TnRect& box) {
 void TnPageSpool::Flush() {
   if (buffer_.empty()) return;
   if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_.get()) != buffer_.size()) {
-    throw Exception(std::string("Não foi possível gravar o arquivo temporário das páginas: ") +
-                    std::strerror(errno));
+    // Named by its folder: a full disk there is what the user must free.
+    throw Exception("Não foi possível gravar o arquivo temporário das páginas em " + TempDir() +
+                    ": " + std::strerror(errno));
   }
   written_ += buffer_.size();
   buffer_.clear();

@@ -71,6 +71,23 @@ void TnTraceWriter::Page(int page) {
   Flush();  // a reader following the file sees each page as it starts
 }
 
+namespace {
+
+// Every section line holds every variable, so a value as long as a user may
+// type (a pasted document) would be written once per section: a few
+// megabytes become gigabytes.  A long value keeps its head (cut between
+// characters) and says how long it was.
+constexpr size_t kMaxTraceValue = 4096;
+
+std::string TraceValue(const std::string& value) {
+  if (value.size() <= kMaxTraceValue) return value;
+  size_t cut = kMaxTraceValue;
+  while (cut > 0 && (static_cast<unsigned char>(value[cut]) & 0xC0) == 0x80) --cut;
+  return value.substr(0, cut) + "…[" + std::to_string(value.size()) + " bytes]";
+}
+
+}  // namespace
+
 void TnTraceWriter::AppendVars(const TnpqPowerParam& vars) {
   if (vars.Version() != vars_version_ || vars_json_.empty()) {
     if (var_pieces_.size() < static_cast<size_t>(vars.Count())) var_pieces_.resize(vars.Count());
@@ -83,7 +100,7 @@ void TnTraceWriter::AppendVars(const TnpqPowerParam& vars) {
         piece.json.clear();
         AppendJsonString(piece.json, item->Name());
         piece.json += ':';
-        AppendJsonString(piece.json, item->Value());
+        AppendJsonString(piece.json, TraceValue(item->Value()));
         piece.version = item->Version();
       }
       if (i > 0) vars_json_ += ',';
