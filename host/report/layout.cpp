@@ -365,6 +365,11 @@ json ParseJson(std::string_view text, const std::string& file) {
     if (size_t p = detail.find(": "); p != std::string::npos) detail = detail.substr(p + 2);
     throw Exception(file + ": " + ParseErrorPlace(text, e.byte) + ": JSON inválido (" + detail +
                     ")");
+  } catch (const json::exception& e) {
+    // A number too large for any value ("1E99999") is refused the same way.
+    std::string detail = e.what();
+    if (size_t p = detail.find("] "); p != std::string::npos) detail = detail.substr(p + 2);
+    throw Exception(file + ": JSON inválido (" + detail + ")");
   }
 }
 

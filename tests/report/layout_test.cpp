@@ -70,6 +70,13 @@ TEST(LayoutErrors, TextThatDoesNotParseGivesLineAndColumn) {
   EXPECT_EQ(message.rfind("rptLedger.json: linha 3, coluna 18: JSON inválido", 0), 0) << message;
 }
 
+// Found by fuzzing: a number beyond any double left the loader as a JSON
+// library error without the file's name (and ended the fuzz target).
+TEST(LayoutErrors, NumberTooLargeIsALayoutError) {
+  const std::string message = ErrorOf(R"({"title": "x", "page": {"margins": 999999E99999999}})");
+  EXPECT_EQ(message.rfind("rptLedger.json: JSON inválido (number overflow", 0), 0) << message;
+}
+
 TEST(LayoutErrors, SectionTwice) {
   EXPECT_EQ(ErrorOf(R"({"sections": [{"number": 8, "height": 10}, {"number": 8, "height": 12}]})"),
             "rptLedger.json: seção 8 aparece duas vezes");
