@@ -247,6 +247,19 @@ std::string TnFprDPGerarSaldoContaIndividual::MsgErro() {
   return GetParams()->GetValues("pMsgErro");
 }
 
+TnFiltroSaldoConta FiltroSaldoConta(TDateTime inicio, TDateTime fim, const std::string& origem,
+                                    const std::string& codigo_escrit,
+                                    const std::string& codigo_conta) {
+  TnFiltroSaldoConta filtro;
+  filtro.DataInicial = inicio;
+  filtro.DataFinal = fim;
+  filtro.OrigemLctoCaixa = origem;
+  filtro.CodigoEscrit = codigo_escrit;
+  filtro.CodigoConta = codigo_conta;
+  filtro.QuebraPorEmpresa = !Trim(codigo_escrit).empty();
+  return filtro;
+}
+
 TDateTime DataDoPeriodo(const TnpqParamItem& item) {
   return Trim(item.Value()).empty() ? 0 : item.GetAsDate();
 }

@@ -77,6 +77,14 @@ class VIREO_API TnFprDPGerarSaldoContaIndividual : public TnDMPowerParam {
   std::string MsgErro();
 };
 
+// The filter most reports ask for: the period with opening balances, the
+// selections as typed, companies apart when a selection of companies is
+// given.
+VIREO_API TnFiltroSaldoConta FiltroSaldoConta(TDateTime inicio, TDateTime fim,
+                                              const std::string& origem,
+                                              const std::string& codigo_escrit,
+                                              const std::string& codigo_conta);
+
 // A period date of a report's panel as the module reads its own: 0 when the
 // text is empty (the run then asks for it), else the date; raises EnParam
 // naming the parameter for a text that is not a date.

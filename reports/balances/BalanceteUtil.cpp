@@ -14,19 +14,6 @@ std::string FormatarValorBalancete(double valor) {
   return valor < 0 ? "(" + texto + ")" : texto + " ";
 }
 
-TnFiltroSaldoConta FiltroSaldoConta(TDateTime inicio, TDateTime fim, const std::string& origem,
-                                    const std::string& codigo_escrit,
-                                    const std::string& codigo_conta) {
-  TnFiltroSaldoConta filtro;
-  filtro.DataInicial = inicio;
-  filtro.DataFinal = fim;
-  filtro.OrigemLctoCaixa = origem;
-  filtro.CodigoEscrit = codigo_escrit;
-  filtro.CodigoConta = codigo_conta;
-  filtro.QuebraPorEmpresa = !Trim(codigo_escrit).empty();
-  return filtro;
-}
-
 void MostrarMensagensBalancete(TnrwReport* report, const std::string& msg_erro,
                                const std::string& origem_lcto_caixa) {
   const bool filtro_origem = !Trim(origem_lcto_caixa).empty();

@@ -31,12 +31,6 @@ using TnMapperDadosContas = TnMapperContas;
 // up in a right-aligned column.
 std::string FormatarValorBalancete(double valor);
 
-// The module's filter of the percentage and monthly reports: opening
-// balances, companies apart when a selection of companies is given.
-TnFiltroSaldoConta FiltroSaldoConta(TDateTime inicio, TDateTime fim, const std::string& origem,
-                                    const std::string& codigo_escrit,
-                                    const std::string& codigo_conta);
-
 // Lists the module's message and the warning about an entry-origin filter
 // after the print; nothing when there is neither.
 void MostrarMensagensBalancete(TnrwReport* report, const std::string& msg_erro,

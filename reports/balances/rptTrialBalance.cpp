@@ -93,13 +93,14 @@ void TrptTrialBalance::ImprimirInterno() {
 
 void TrptTrialBalance::GerarSaldos() {
   if (FDMSaldoConta == nullptr) FDMSaldoConta = CriarDMSaldoConta();
-  TnFiltroSaldoConta filtro;
-  filtro.DataInicial = DataDoPeriodo(*FReport->Param("pDataInicial"));
-  filtro.DataFinal = DataDoPeriodo(*FReport->Param("pDataFinal"));
-  filtro.OrigemLctoCaixa = Trim(FReport->RepParam("pOrigemLctoCaixaCh"));
-  filtro.CodigoEscrit = FCodigoEscrit;
-  filtro.CodigoConta = Trim(FReport->RepParam("pCodigoConta"));
+  // One after the other: the first date is the one an error names first.
+  const TDateTime inicio = DataDoPeriodo(*FReport->Param("pDataInicial"));
+  const TDateTime fim = DataDoPeriodo(*FReport->Param("pDataFinal"));
+  TnFiltroSaldoConta filtro =
+      FiltroSaldoConta(inicio, fim, Trim(FReport->RepParam("pOrigemLctoCaixaCh")), FCodigoEscrit,
+                       Trim(FReport->RepParam("pCodigoConta")));
   filtro.ImpContaSaldoZero = Trim(FReport->RepParam("pImpContaSaldoZero")) == "1";
+  // Companies apart as the panel chose, not by the selection.
   filtro.QuebraPorEmpresa = Trim(FReport->RepParam("pQuebra")) == "2";
   FCdsContas = FDMSaldoConta->Gerar(filtro);
 }

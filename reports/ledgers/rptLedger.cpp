@@ -114,15 +114,10 @@ bool TrptLedger::DeveImprimirSaidas() const {
 
 void TrptLedger::PegarDadosContas() {
   if (FDMSaldoConta == nullptr) FDMSaldoConta = CriarDMSaldoConta();
-  TnFiltroSaldoConta filtro;
-  filtro.DataInicial = FDataInicial;
-  filtro.DataFinal = FDataFinal;
-  filtro.OrigemLctoCaixa = FOrigemDados;
-  filtro.CodigoEscrit = FCodigoEscrit;
-  filtro.CodigoConta = FCodigoConta;
+  TnFiltroSaldoConta filtro =
+      FiltroSaldoConta(FDataInicial, FDataFinal, FOrigemDados, FCodigoEscrit, FCodigoConta);
   filtro.EhRelMovCaixa = FEhRelMovCaixa;
   filtro.ImpContaSaldoZero = Trim(FReport->RepParam("pImpContaSaldoZero")) == "1";
-  filtro.QuebraPorEmpresa = !FCodigoEscrit.empty();
   filtro.OmitirContaContabil = FOmitirContaContabil == "1";
   FCdsContas = FDMSaldoConta->Gerar(filtro);
 }

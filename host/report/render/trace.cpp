@@ -79,11 +79,11 @@ namespace {
 // characters) and says how long it was.
 constexpr size_t kMaxTraceValue = 4096;
 
-std::string TraceValue(const std::string& value) {
-  if (value.size() <= kMaxTraceValue) return value;
+void AppendTraceValue(std::string& out, const std::string& value) {
+  if (value.size() <= kMaxTraceValue) return AppendJsonString(out, value);
   size_t cut = kMaxTraceValue;
   while (cut > 0 && (static_cast<unsigned char>(value[cut]) & 0xC0) == 0x80) --cut;
-  return value.substr(0, cut) + "…[" + std::to_string(value.size()) + " bytes]";
+  AppendJsonString(out, value.substr(0, cut) + "…[" + std::to_string(value.size()) + " bytes]");
 }
 
 }  // namespace
@@ -100,7 +100,7 @@ void TnTraceWriter::AppendVars(const TnpqPowerParam& vars) {
         piece.json.clear();
         AppendJsonString(piece.json, item->Name());
         piece.json += ':';
-        AppendJsonString(piece.json, TraceValue(item->Value()));
+        AppendTraceValue(piece.json, item->Value());
         piece.version = item->Version();
       }
       if (i > 0) vars_json_ += ',';
