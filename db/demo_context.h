@@ -64,6 +64,15 @@ struct DemoCompany {
   int last_receivable_document = 0;      // highest CODIGORECEBERCAB written
 };
 
+// A revenue or expense leg of a receipt, a payment or the salaries: the
+// cash entries the cost centres share.
+struct DemoCashLeg {
+  int company = 0;
+  int code = 0;  // CODIGOCAIXA
+  double value = 0;
+  int kind = 0;  // TIPOMOVCAIXA
+};
+
 // Codes of the rows written so far, by kind.
 struct DemoIds {
   std::vector<DemoCompany> companies;
@@ -81,6 +90,7 @@ struct DemoIds {
   std::map<int, std::vector<int>> ledger_accounts;     // PLANOESPEC by company
   std::vector<DemoSettlement> settlements;             // FPRACERTO, in the order written
   std::vector<DemoAccountingFault> accounting_faults;  // planted in FPRLCTOCTB/FPRLCTOGER
+  std::vector<DemoCashLeg> apportionable;              // FPRCAIXA legs cost centres share
   int cash_entries = 0;                                // FPRCAIXA rows
   int accounts = 0;                                    // FPRCONTA rows
   int centres = 0;                                     // FPRCENTROCUSTO rows
@@ -92,6 +102,8 @@ class DemoContext {
   DemoContext(TnWriteTransaction& transaction, const DemoOptions& options);
 
   DemoRandom& Random() { return random_; }
+  // The seed of the demo, for steps that draw from a sequence of their own.
+  uint64_t Seed() const { return seed_; }
   int Scale() const { return scale_; }
   DemoIds& Ids() { return ids_; }
 
@@ -107,6 +119,7 @@ class DemoContext {
  private:
   TnWriteTransaction& transaction_;
   DemoRandom random_;
+  uint64_t seed_;
   int scale_;
   DemoIds ids_;
   std::map<std::string, std::unique_ptr<TableWriter>> writers_;
@@ -164,5 +177,8 @@ std::string CashEntryText(DemoRandom& random, const std::string& document);
 // Accounting entries generated for the documents of every origin kind, their
 // cost-centre allocations and the documents themselves (demo_accounting*.cpp).
 void GenerateAccounting(DemoContext& context);
+// Shares of the apportionable cash legs over the cost centres
+// (demo_cost_shares.cpp).
+void GenerateCostShares(DemoContext& context);
 
 }  // namespace vireo::demo

@@ -1,0 +1,65 @@
+// Pieces the cost-centre trial balances share: reading their parameters,
+// the period check, the company query and its header, the plain amount
+// mask and the bold style of a line section.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "host/core/datetime.h"
+#include "host/data/mapper.h"
+
+namespace vireo {
+
+class IPlanoItem;
+class TField;
+class TnClientDataSet;
+class TnrwReport;
+
+// The company row of the company query.
+struct TMapEmp {
+  TField* CODIGOPESSOAFIN{};
+  TField* NOME{};
+  TField* INSCFEDERAL{};
+  VIREO_MAPPER(TMapEmp, CODIGOPESSOAFIN, NOME, INSCFEDERAL)
+};
+
+// pCodigoEscrit as an integer, 0 when it is not one.
+int64_t LerCodigoEscrit(TnrwReport* report);
+// A date of the panel; EnParam when it is empty or not a date.
+TDateTime LerData(TnrwReport* report, const std::string& nome);
+// A Boolean of the panel ("True"/"False", a whole number); EConvertError
+// for any other text.
+bool LerBooleano(TnrwReport* report, const std::string& nome);
+// The same, false for a text that is not a Boolean.
+bool LerBooleanoDef(TnrwReport* report, const std::string& nome);
+// A selection of the panel, trimmed; EnParam naming the parameter when it
+// is not a selection, so nothing runs on it.
+std::string LerSelecao(TnrwReport* report, const std::string& nome);
+
+// Raises the plain error of a final date before the initial date.
+void VerificarPeriodo(TDateTime inicial, TDateTime final);
+
+// The company query (CODIGOPESSOAFIN, NOME, INSCFEDERAL) of one company;
+// the caller releases the dataset.
+TnClientDataSet* ConsultarEmpresa(int64_t codigo_escrit);
+// `nome` := the code with "0000", a blank and the name; pInscrFederal :=
+// "CNPJ: " and the tax number; both empty without a company row.
+void PreencherEmpresa(TnrwReport* report, TnClientDataSet* empresa, const std::string& nome);
+
+// The absolute value with "#,##0.00", nothing added.
+std::string FormatarValorAbsoluto(double valor);
+
+// The line of a tree item: R3 := classification, two blanks and
+// description; R4 and R7 := opening and closing balance (signed mask); R5 and
+// R6 := debits and credits (plain mask).  An item without a balance view
+// shows its opening balance as closing one.
+void PreencherValoresItem(TnrwReport* report, IPlanoItem* item);
+
+// R1 to R7 := empty text.
+void LimparColunas(TnrwReport* report);
+
+// Every label of the section bold, or without style.
+void EstiloSecao(TnrwReport* report, int secao, bool negrito);
+
+}  // namespace vireo
