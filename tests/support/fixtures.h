@@ -97,6 +97,40 @@ class FinanceDbTest : public ReportDbTest {
          {empresa, conta, descr});
   }
 
+  // The cost-centre plan: FPRCFGCENTROCUSTO with the masks and natures of
+  // groups 1.. (nature 0 leaves it null), and its cost centres.
+  void ConfiguracaoCentros(const std::vector<std::string>& mascaras,
+                           const std::vector<int>& naturezas) {
+    std::string columns, marks;
+    std::vector<Variant> values;
+    for (size_t g = 0; g < mascaras.size(); ++g) {
+      const std::string n = std::to_string(g + 1);
+      columns += std::string(g ? ", " : "") + "MASCGRUPO" + n + ", NATURGRUPO" + n;
+      marks += std::string(g ? ", " : "") + "?, ?";
+      values.push_back(mascaras[g]);
+      values.push_back(g < naturezas.size() && naturezas[g] != 0 ? Variant(naturezas[g])
+                                                                 : Variant());
+    }
+    Exec("insert into FPRCFGCENTROCUSTO (" + columns + ") values (" + marks + ")", values);
+  }
+  void CentroCusto(int code, const Variant& classif, const std::string& descr,
+                   bool sintetico = false) {
+    Exec(
+        "insert into FPRCENTROCUSTO (CODIGOCENTROCUSTO, CLASSIFCENTROCUSTO, DESCRCENTROCUSTO, "
+        "TIPOCENTROCUSTO) values (?, ?, ?, ?)",
+        {code, classif, descr, sintetico ? 1 : 2});
+  }
+  // A share of cash entry `caixa` charged to cost centre `centro`; natureza 1
+  // debit, -1 credit.
+  void Rateio(int escrit, int caixa, int centro, double valor, const Variant& natureza) {
+    Exec(
+        "insert into FPRCAIXACUSTO (CODIGOESCRIT, CODIGOCAIXA, CODIGOCENTROCUSTO, VALORCUSTO, "
+        "NATURLCTOCUSTO) values (?, ?, ?, ?, ?)",
+        {escrit, caixa, centro, valor, natureza});
+  }
+  // The code of the last cash entry written.
+  int UltimoCaixa() const { return ultimo_caixa_; }
+
  private:
   int ultimo_caixa_ = 0;
 };
