@@ -214,7 +214,7 @@ class CashBook {
       const int entry = Write(company, *leg, op);
       links_.Insert({company.code, code, entry, leg->side, leg->account});
       if (leg == &other && purpose != kMovement) {
-        ids_.apportionable.push_back({company.code, entry, op.value, leg->kind});
+        ids_.apportionable.push_back({company.code, entry, leg->account, op.value, leg->kind});
       }
     }
   }

@@ -69,6 +69,7 @@ struct DemoCompany {
 struct DemoCashLeg {
   int company = 0;
   int code = 0;  // CODIGOCAIXA
+  int account = 0;
   double value = 0;
   int kind = 0;  // TIPOMOVCAIXA
 };

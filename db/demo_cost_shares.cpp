@@ -1,6 +1,7 @@
 // Cost-centre shares (FPRCAIXACUSTO) of the demo's cash book: the revenue
 // leg of every receipt and the expense leg of every payment and of the
-// salaries go to one, two or three analytic cost centres, the shares adding
+// salaries go to one, two or three analytic cost centres (of the few each
+// account of a company is charged to), the shares adding
 // up to the entry's amount, each share's nature the entry's kind of
 // movement.  Now and then a share is a reversal: a negative amount that
 // moves part of the entry from one cost centre to the others.  Transfers,
@@ -8,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "db/demo_context.h"
@@ -21,17 +24,42 @@ namespace {
 const uint64_t kSeedOffset = 0xC05757A1u;
 const int kReversalPercent = 3;
 
-// 1 to 3 distinct analytic cost centres.
-std::vector<int> PickCentres(DemoRandom& random, const std::vector<int>& centres) {
-  const int roll = random.Between(1, 100);
-  const size_t wanted = std::min<size_t>(roll <= 50 ? 1 : roll <= 85 ? 2 : 3, centres.size());
-  std::vector<int> picked;
-  while (picked.size() < wanted) {
-    const int centre = centres[random.Between(0, static_cast<int>(centres.size()) - 1)];
-    if (std::find(picked.begin(), picked.end(), centre) == picked.end()) picked.push_back(centre);
+const size_t kCentresPerAccount = 6;
+
+// The cost centres an account's entries go to: a few of its own, drawn the
+// first time the account is apportioned, as a company charges each kind of
+// revenue or expense to the same departments month after month.
+class CentrePools {
+ public:
+  CentrePools(DemoRandom& random, const std::vector<int>& centres)
+      : random_(random), centres_(centres) {}
+
+  const std::vector<int>& Of(int company, int account) {
+    std::vector<int>& pool = pools_[{company, account}];
+    if (pool.empty()) pool = Distinct(std::min(kCentresPerAccount, centres_.size()), centres_);
+    return pool;
   }
-  return picked;
-}
+
+  // 1 to 3 distinct cost centres of the pool.
+  std::vector<int> Pick(const std::vector<int>& pool) {
+    const int roll = random_.Between(1, 100);
+    return Distinct(std::min<size_t>(roll <= 50 ? 1 : roll <= 85 ? 2 : 3, pool.size()), pool);
+  }
+
+ private:
+  std::vector<int> Distinct(size_t wanted, const std::vector<int>& from) {
+    std::vector<int> picked;
+    while (picked.size() < wanted) {
+      const int centre = from[random_.Between(0, static_cast<int>(from.size()) - 1)];
+      if (std::find(picked.begin(), picked.end(), centre) == picked.end()) picked.push_back(centre);
+    }
+    return picked;
+  }
+
+  DemoRandom& random_;
+  const std::vector<int>& centres_;
+  std::map<std::pair<int, int>, std::vector<int>> pools_;
+};
 
 // `total` cents cut into `parts` positive pieces.
 std::vector<int64_t> Split(DemoRandom& random, int64_t total, size_t parts) {
@@ -66,9 +94,10 @@ void GenerateCostShares(DemoContext& context) {
   TableWriter& shares = context.Table(
       "FPRCAIXACUSTO",
       {"CODIGOESCRIT", "CODIGOCAIXA", "CODIGOCENTROCUSTO", "VALORCUSTO", "NATURLCTOCUSTO"});
+  CentrePools pools(random, centres);
   for (const DemoCashLeg& leg : context.Ids().apportionable) {
     const int64_t amount = std::llround(leg.value * 100.0);
-    const std::vector<int> picked = PickCentres(random, centres);
+    const std::vector<int> picked = pools.Pick(pools.Of(leg.company, leg.account));
     const std::vector<int64_t> values = Shares(random, amount, picked.size());
     for (size_t i = 0; i < picked.size(); ++i) {
       shares.Insert(

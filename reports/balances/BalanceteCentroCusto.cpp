@@ -17,15 +17,6 @@
 
 namespace vireo {
 
-namespace {
-
-const char kSelectEmpresa[] =
-    "select   PES.CODIGOPESSOAFIN,   PES.NOME,   PES.INSCFEDERAL from PessoaFinanceiro PES join "
-    "ESCRITORIO  EMP on EMP.CODIGOESCRIT = PES.CODIGOPESSOAFIN  where PES.CODIGOPESSOAFIN = "
-    ":pCodigoEscrit  order by PES.CODIGOPESSOAFIN";
-
-}  // namespace
-
 int64_t LerCodigoEscrit(TnrwReport* report) {
   return StrToInt64Def(Trim(report->RepParam("pCodigoEscrit")), 0);
 }
@@ -50,24 +41,6 @@ std::string LerSelecao(TnrwReport* report, const std::string& nome) {
 
 void VerificarPeriodo(TDateTime inicial, TDateTime final) {
   if (final < inicial) throw Exception("A data inicial não pode ser maior que a data final.");
-}
-
-TnClientDataSet* ConsultarEmpresa(int64_t codigo_escrit) {
-  return ExecutarSQL(kSelectEmpresa, TnSQLParams{Variant(codigo_escrit)}, true, false, -1, "",
-                     nullptr, true);
-}
-
-void PreencherEmpresa(TnrwReport* report, TnClientDataSet* empresa, const std::string& nome) {
-  if (empresa == nullptr || empresa->IsEmpty()) {
-    report->SetValues(nome, "");
-    report->SetValues("pInscrFederal", "");
-    return;
-  }
-  const TMapEmp& emp = *empresa->GetMapper<TMapEmp>();
-  report->SetValues(
-      nome, FormatFloat("0000", static_cast<double>(emp.CODIGOPESSOAFIN->AsInteger())) + " " +
-                emp.NOME->AsString());
-  report->SetValues("pInscrFederal", "CNPJ: " + emp.INSCFEDERAL->AsString());
 }
 
 std::string FormatarValorAbsoluto(double valor) {

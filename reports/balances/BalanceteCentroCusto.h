@@ -1,13 +1,14 @@
 // Pieces the cost-centre trial balances share: reading their parameters,
-// the period check, the company query and its header, the plain amount
-// mask and the bold style of a line section.
+// the period check, the item line, the plain amount mask and the bold style
+// of a line section.  The company query and its header are the host's
+// (host/biz/empresa_relatorio.h).
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "host/biz/empresa_relatorio.h"
 #include "host/core/datetime.h"
-#include "host/data/mapper.h"
 
 namespace vireo {
 
@@ -15,14 +16,6 @@ class IPlanoItem;
 class TField;
 class TnClientDataSet;
 class TnrwReport;
-
-// The company row of the company query.
-struct TMapEmp {
-  TField* CODIGOPESSOAFIN{};
-  TField* NOME{};
-  TField* INSCFEDERAL{};
-  VIREO_MAPPER(TMapEmp, CODIGOPESSOAFIN, NOME, INSCFEDERAL)
-};
 
 // pCodigoEscrit as an integer, 0 when it is not one.
 int64_t LerCodigoEscrit(TnrwReport* report);
@@ -39,13 +32,6 @@ std::string LerSelecao(TnrwReport* report, const std::string& nome);
 
 // Raises the plain error of a final date before the initial date.
 void VerificarPeriodo(TDateTime inicial, TDateTime final);
-
-// The company query (CODIGOPESSOAFIN, NOME, INSCFEDERAL) of one company;
-// the caller releases the dataset.
-TnClientDataSet* ConsultarEmpresa(int64_t codigo_escrit);
-// `nome` := the code with "0000", a blank and the name; pInscrFederal :=
-// "CNPJ: " and the tax number; both empty without a company row.
-void PreencherEmpresa(TnrwReport* report, TnClientDataSet* empresa, const std::string& nome);
 
 // The absolute value with "#,##0.00", nothing added.
 std::string FormatarValorAbsoluto(double valor);

@@ -1,7 +1,9 @@
 // The cost-centre reports on the demo database: every entry's shares add up
 // to it; each pair of an account and a cost centre shows the same figures
 // in the three arrangements; each month of the tracking is the trial
-// balance by cost centre of that month.  And `vireo` on bad input.
+// balance by cost centre of that month; the ledger by cost centre prints
+// every share once and ends on the entity's balances.  And `vireo` on bad
+// input.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -16,6 +18,7 @@
 
 #include "db/demo.h"
 #include "db/schema.h"
+#include "host/biz/plano_item.h"
 #include "host/data/dataset.h"
 #include "tests/cost_centres/cost_centre_test_support.h"
 
@@ -146,6 +149,79 @@ TEST_F(DemoCostCentreTest, EachMonthOfTheTrackingIsThatMonthsTrialBalanceByCostC
   EXPECT_EQ(acompanhamento, esperado);
 }
 
+// The running balance text of the ledger: "D" marks a balance below zero.
+double Corrente(const std::string& texto) {
+  const double v = Valor(texto.substr(0, texto.size() - 1));
+  return texto.back() == 'D' ? -v : v;
+}
+
+IPlanoItemSaldo* Achar(const TnListaPlanoItem& itens, int64_t codigo) {
+  for (IPlanoItem* item : itens) {
+    if (std::llround(item->Codigo()) == codigo) return dynamic_cast<IPlanoItemSaldo*>(item);
+    if (IPlanoItemSaldo* achado = Achar(item->Filhos(), codigo)) return achado;
+  }
+  return nullptr;
+}
+
+TEST_F(DemoCostCentreTest, TheLedgerPrintsEveryShareOnceAndEndsOnTheEntitysBalances) {
+  std::unique_ptr<TnClientDataSet> partes(db_->Query(
+      "select count(*) from FPRCAIXACUSTO CC join FPRCAIXA CX on CX.CODIGOESCRIT = "
+      "CC.CODIGOESCRIT and CX.CODIGOCAIXA = CC.CODIGOCAIXA where CC.CODIGOESCRIT = 1 and "
+      "CX.DATACAIXA between '2025-01-01' and '2025-01-31'"));
+  const int64_t esperadas = partes->Fields(0)->AsInteger();
+  ASSERT_GT(esperadas, 20);
+  for (TnTipoMescla mescla : {kMesclaCentroConta, kMesclaContaCentro}) {
+    SCOPED_TRACE(static_cast<int>(mescla));
+    TnBalancete balancete;
+    balancete.SetCodigoEscrit(1);
+    balancete.SetTipoMescla(mescla);
+    balancete.SetDataInicial(EncodeDate(2025, 1, 1));
+    balancete.SetDataFinal(EncodeDate(2025, 1, 31));
+    balancete.ProcessarDados();
+    const CentrePrint print =
+        Imprimir("rptCostCentreLedger", {{"pDataInicial", "01/01/2025"},
+                                         {"pDataFinal", "31/01/2025"},
+                                         {"pTipoMesclarPlano", std::to_string(mescla)},
+                                         {"pListarSaldo", "3"},
+                                         {"pTotalDebCred", "0"}});
+    IPlanoItem* raiz =
+        mescla == kMesclaCentroConta ? balancete.PlanoCentrosCusto() : balancete.PlanoContas();
+    int64_t cabecalho = 0, detalhe = 0, lancamentos = 0, detalhes = 0, cabecalhos = 0;
+    std::string ultimo_saldo;
+    int anterior = 0;
+    auto fechar_detalhe = [&] {
+      if (ultimo_saldo.empty()) return;
+      double esperado = 0;
+      for (const TnItensAnalitico& i : balancete.RetornaListaAnalitica(cabecalho)) {
+        if (i.Codigo == detalhe) esperado = i.SaldoAtual;
+      }
+      EXPECT_NEAR(Corrente(ultimo_saldo), esperado, 0.005) << cabecalho << "/" << detalhe;
+      ++detalhes;
+      ultimo_saldo.clear();
+    };
+    for (const json& e : print.trace) {
+      if (e["event"] != "section") continue;
+      const int secao = e["section"];
+      if (secao == 9 || secao == 10) fechar_detalhe();
+      if (secao == 9) cabecalho = std::stoll(Var(e, "R2"));
+      if (secao == 10) detalhe = std::stoll(Var(e, "R2"));
+      if (secao == 11) ++lancamentos, ultimo_saldo = Var(e, "R5");
+      if (secao == 8 && anterior == 13) {  // the header's closing line
+        fechar_detalhe();
+        const double valor = Var(e, "R4").empty() ? -Valor(Var(e, "R3")) : Valor(Var(e, "R4"));
+        IPlanoItemSaldo* item = Achar(raiz->Filhos(), cabecalho);
+        ASSERT_NE(item, nullptr) << cabecalho;
+        EXPECT_NEAR(valor, item->SaldoAtual(), 0.005) << cabecalho;
+        ++cabecalhos;
+      }
+      if (secao != 1 && secao != 3) anterior = secao;
+    }
+    EXPECT_EQ(lancamentos, esperadas);
+    EXPECT_GT(detalhes, 5);
+    EXPECT_GT(cabecalhos, 3);
+  }
+}
+
 // --- `vireo print` on bad input ------------------------------------------------------
 
 struct Saida {
@@ -187,7 +263,8 @@ TEST_F(CostCentreCliTest, BadInputEndsWithTheParameterStatusAndNoFile) {
       {"rptTrialBalanceAccountCentre", {"pCodigodaConta", "pFprCodigoCentroCusto", "pOrigemDados"}},
       {"rptTrialBalanceCentreAccount", {"pCodigodaConta", "pFprCodigoCentroCusto", "pOrigemDados"}},
       {"rptTrialBalanceCentreChart", {"pCodigodaConta", "pFprCodigoCentroCusto", "pOrigemDados"}},
-      {"rptCentreChartTracking", {"pCodigoCentroCusto"}}};
+      {"rptCentreChartTracking", {"pCodigoCentroCusto"}},
+      {"rptCostCentreLedger", {"pCodigoConta", "pCodigoCentroCusto"}}};
   for (const auto& [relatorio, parametros] : selecoes) {
     SCOPED_TRACE(relatorio);
     for (const std::string& p : parametros) {
@@ -199,14 +276,16 @@ TEST_F(CostCentreCliTest, BadInputEndsWithTheParameterStatusAndNoFile) {
     EXPECT_FALSE(Pdf());
     const Saida invertidas =
         Print(relatorio, "-p pDataInicial=10/03/2025 -p pDataFinal=09/03/2025");
-    EXPECT_EQ(invertidas.status, 1);
-    EXPECT_NE(invertidas.texto.find("A data inicial não pode ser maior que a data final."),
+    const bool razao = relatorio == "rptCostCentreLedger";
+    EXPECT_EQ(invertidas.status, razao ? 3 : 1);
+    EXPECT_NE(invertidas.texto.find(razao ? "Data inicial não pode ser maior que data final."
+                                          : "A data inicial não pode ser maior que a data final."),
               std::string::npos)
         << invertidas.texto;
     EXPECT_FALSE(Pdf());
     const Saida empresa = Print(relatorio, "-p pCodigoEscrit=abc");
     EXPECT_EQ(empresa.status, 0) << empresa.texto;
-    if (relatorio != "rptCentreChartTracking") {
+    if (relatorio != "rptCentreChartTracking" && relatorio != "rptCostCentreLedger") {
       EXPECT_EQ(Print(relatorio, "-p pImpSaldoZero=talvez").status, 3);
       EXPECT_FALSE(Pdf());
     }

@@ -8,12 +8,29 @@ namespace vireo::biz {
 
 namespace {
 
-std::string Conditions(const ShareQuery& query, const char* share_company) {
+ShareJoin JoinOf(const ShareQuery& query) {
+  if (query.join != ShareJoin::kAuto) return query.join;
+  return query.company > 0 ? ShareJoin::kKeyLookup : ShareJoin::kHash;
+}
+
+// `companies`: the columns that take the company, each tested.
+std::string Conditions(const ShareQuery& query, std::initializer_list<const char*> companies) {
   std::string where = "where CX.DATACAIXA <= :pDataFinal ";
   if (query.company > 0) {
-    where += std::string("and ") + share_company + " = " + std::to_string(query.company) + " ";
+    for (const char* column : companies) {
+      where += std::string("and ") + column + " = " + std::to_string(query.company) + " ";
+    }
   }
   return where + OriginsLeftOut("CX.ORIGEMLCTOCAIXA", query.origins_out);
+}
+
+std::string Join(const ShareQuery& query) {
+  if (JoinOf(query) == ShareJoin::kHash) {
+    return "join FPRCAIXA CX on CX.CODIGOESCRIT + 0 = CC.CODIGOESCRIT + 0 and CX.CODIGOCAIXA + 0 = "
+           "CC.CODIGOCAIXA + 0 ";
+  }
+  return "join FPRCAIXA CX on CX.CODIGOESCRIT = CC.CODIGOESCRIT and CX.CODIGOCAIXA = "
+         "CC.CODIGOCAIXA ";
 }
 
 TnSQLParams Period(const ShareQuery& query) {
@@ -34,10 +51,12 @@ std::string ShareTotalsSQL(const ShareQuery& query) {
          "SUM(CASE WHEN CX.DATACAIXA >= :pDataInicial AND CC.NATURLCTOCUSTO = -1 "
          "THEN CC.VALORCUSTO ELSE 0 END) AS CREDITO, "
          "SUM(CASE WHEN CX.DATACAIXA >= :pDataInicial THEN 1 ELSE 0 END) AS NO_PERIODO "
-         "from FPRCAIXACUSTO CC "
-         "join FPRCAIXA CX on CX.CODIGOESCRIT = CC.CODIGOESCRIT and CX.CODIGOCAIXA = "
-         "CC.CODIGOCAIXA " +
-         Conditions(query, "CC.CODIGOESCRIT") + "group by 1, 2";
+         "from FPRCAIXACUSTO CC " +
+         Join(query) +
+         (JoinOf(query) == ShareJoin::kHash
+              ? Conditions(query, {"CC.CODIGOESCRIT", "CX.CODIGOESCRIT"})
+              : Conditions(query, {"CC.CODIGOESCRIT"})) +
+         "group by 1, 2";
 }
 
 std::vector<ShareTotal> LoadShareTotals(const ShareQuery& query) {
@@ -59,7 +78,8 @@ std::vector<ShareTotal> LoadShareTotals(const ShareQuery& query) {
 }
 
 std::string AccountsWithEntriesSQL(const ShareQuery& query) {
-  return "select distinct CX.CODIGOCONTA from FPRCAIXA CX " + Conditions(query, "CX.CODIGOESCRIT");
+  return "select distinct CX.CODIGOCONTA from FPRCAIXA CX " +
+         Conditions(query, {"CX.CODIGOESCRIT"});
 }
 
 std::vector<int64_t> LoadAccountsWithEntries(const ShareQuery& query) {

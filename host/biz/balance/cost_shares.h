@@ -15,11 +15,17 @@
 
 namespace vireo::biz {
 
+// How the shares meet their entries.  A lookup of each share's entry by its
+// key suits one company; over every company the database does better
+// hashing the entries once (the join on expressions keeps it off the key).
+enum class ShareJoin { kAuto, kKeyLookup, kHash };
+
 struct ShareQuery {
   TDateTime first_day = 0;
   TDateTime last_day = 0;   // shares dated up to here, both days included
   int64_t company = 0;      // 0 or below: every company together
   std::string origins_out;  // selection of entry origins left out
+  ShareJoin join = ShareJoin::kAuto;
 };
 
 struct ShareTotal {
