@@ -1,0 +1,51 @@
+#include "host/data/host_variables.h"
+
+#include <cctype>
+
+namespace vireo {
+namespace {
+
+std::string Key(std::string name) {
+  for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return name;
+}
+
+TnListaVariaveis& Externas() {
+  static TnListaVariaveis vars;
+  return vars;
+}
+
+}  // namespace
+
+Variant TnListaVariaveis::Valor(const std::string& name) const {
+  auto it = values_.find(Key(name));
+  return it == values_.end() ? Variant() : it->second;
+}
+
+void TnListaVariaveis::Definir(const std::string& name, const Variant& value) {
+  values_[Key(name)] = value;
+}
+
+void TnListaVariaveis::Limpar(const std::string& name) { values_.erase(Key(name)); }
+
+bool TnListaVariaveis::Existe(const std::string& name) const {
+  return values_.count(Key(name)) != 0;
+}
+
+Variant ExternalVar(const std::string& name) { return Externas().Valor(name); }
+
+void DefinirExternalVar(const std::string& name, const Variant& value) {
+  Externas().Definir(name, value);
+}
+
+TnListaVariaveis& VariaveisModelo() {
+  static TnListaVariaveis vars;
+  return vars;
+}
+
+void RedefinirVariaveis() {
+  Externas() = TnListaVariaveis();
+  VariaveisModelo() = TnListaVariaveis();
+}
+
+}  // namespace vireo
