@@ -72,12 +72,9 @@ class VIREO_API TnSQLGuard {
 };
 
 // The connection module of the host.
-class TnSelecaoConexao;
 class VIREO_API TnDMConexao {
  public:
   TnClientDataSet* ExecuteQueryView(const std::string& sql);
-  int CodigoUsuario() const;                  // STUB
-  const TnSelecaoConexao& Selecao() const;  // STUB
 };
 VIREO_API TnDMConexao& nDMConexao();
 
