@@ -235,6 +235,10 @@ void TncxSchedulerEventEditor::ValidarDestino() {
     throw Exception(nOrgSUsuarioInvalido);
   };
   if (texto.empty()) recusar();
+  // Each item names someone: "3;;8" leaves a user empty.
+  for (const std::string& item : StrToStrArray(texto, ";")) {
+    if (Trim(item).empty()) recusar();
+  }
   std::vector<TnSelectionItem> itens;
   try {
     itens = ParseSelection(texto, ncx::kUsuarioDest);
