@@ -22,9 +22,8 @@ TnDivisaoDestino DividirDestino(const std::string& texto) {
   }
   d.Primeiro = Trim(t.substr(0, faixa));
   const size_t fim_faixa = t.find(';', faixa);
-  const std::string ultimo = Trim(t.substr(faixa + 2, fim_faixa == std::string::npos
-                                                          ? std::string::npos
-                                                          : fim_faixa - faixa - 2));
+  const std::string ultimo = Trim(t.substr(
+      faixa + 2, fim_faixa == std::string::npos ? std::string::npos : fim_faixa - faixa - 2));
   const std::string depois = fim_faixa == std::string::npos ? "" : Trim(t.substr(fim_faixa + 1));
   int64_t inicio = 0, termino = 0;
   if (!TryStrToInt64(d.Primeiro, inicio) || !TryStrToInt64(ultimo, termino)) {

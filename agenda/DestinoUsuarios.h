@@ -9,8 +9,8 @@
 namespace vireo {
 
 struct TnDivisaoDestino {
-  std::string Primeiro;  // the first user's code, as written
-  std::string Restante;  // what is left for the other users ("" when none)
+  std::string Primeiro;   // the first user's code, as written
+  std::string Restante;   // what is left for the other users ("" when none)
   bool Multipla = false;  // the text named more than one item
 };
 

@@ -109,12 +109,11 @@ void TncxSchedulerEventEditor::CriarLinhas() {
   AddControl(Linha(ncx::kContato, "Contato", K::Integer,
                    "select CODIGOPESSOACONTATO, VALOR from PESSOACONTATO"));
   if (Storage() == nullptr || Storage()->HasCustomField(ncx::kGrupoPessoa)) {
-    AddControl(Linha(ncx::kGrupoPessoa, "Tipo Pessoa: ", K::Choice, {},
-                     GetNomesValoresTipoPessoa()));
+    AddControl(
+        Linha(ncx::kGrupoPessoa, "Tipo Pessoa: ", K::Choice, {}, GetNomesValoresTipoPessoa()));
   }
-  auto* pessoa = static_cast<TnFraCtrlNDLinkEdit*>(
-      AddControl(Linha(ncx::kPessoa, "Pessoa", K::Integer,
-                       "select CODIGOPESSOAFIN, NOME from PESSOAFINANCEIRO")));
+  auto* pessoa = static_cast<TnFraCtrlNDLinkEdit*>(AddControl(Linha(
+      ncx::kPessoa, "Pessoa", K::Integer, "select CODIGOPESSOAFIN, NOME from PESSOAFINANCEIRO")));
   pessoa->SetSQLAdicional([this] { return FiltroPessoa(""); });
   AddControl(Linha(ncx::kEmpresa, "Empresa", K::Integer,
                    "select e.CODIGOESCRIT, p.NOME from ESCRITORIO e join PESSOAFINANCEIRO p on "
@@ -144,8 +143,8 @@ void TncxSchedulerEventEditor::CarregarValores() {
   }
   LoadControl(ncx::kUsuarioDest, texto);
   UsuarioDestChange();
-  for (const char* linha : {ncx::kContato, ncx::kGrupoPessoa, ncx::kPessoa, ncx::kEmpresa,
-                            ncx::kImovel}) {
+  for (const char* linha :
+       {ncx::kContato, ncx::kGrupoPessoa, ncx::kPessoa, ncx::kEmpresa, ncx::kImovel}) {
     const Variant valor = e.GetCustomFieldValueByName(linha);
     if (FindControl(linha) != nullptr && !valor.IsNull()) LoadControl(linha, valor.AsString());
   }
@@ -175,11 +174,12 @@ std::string TncxSchedulerEventEditor::Description(const std::string& name) const
   }
   if (SameText(name, ncx::kContato)) {
     return DescricaoDe(
-        "select CODIGOPESSOACONTATO, VALOR from PESSOACONTATO where CODIGOPESSOACONTATO = ?", texto);
+        "select CODIGOPESSOACONTATO, VALOR from PESSOACONTATO where CODIGOPESSOACONTATO = ?",
+        texto);
   }
   if (SameText(name, ncx::kPessoa) || SameText(name, ncx::kEmpresa)) {
-    return DescricaoDe("select CODIGOPESSOAFIN, NOME from PESSOAFINANCEIRO where CODIGOPESSOAFIN = ?",
-                       texto);
+    return DescricaoDe(
+        "select CODIGOPESSOAFIN, NOME from PESSOAFINANCEIRO where CODIGOPESSOAFIN = ?", texto);
   }
   return TcxSchedulerEventEditor::Description(name);
 }
@@ -196,8 +196,8 @@ std::vector<TnParamChoice> TncxSchedulerEventEditor::Consulta(const std::string&
 
 std::vector<TnParamChoice> TncxSchedulerEventEditor::Choices(const std::string& name) const {
   if (SameText(name, ncx::kUsuarioDest)) {
-    std::vector<TnParamChoice> opcoes = Consulta(
-        "select CODIGOUSUARIO, NOMEUSUARIO from USUARIO order by CODIGOUSUARIO");
+    std::vector<TnParamChoice> opcoes =
+        Consulta("select CODIGOUSUARIO, NOMEUSUARIO from USUARIO order by CODIGOUSUARIO");
     if (opcoes.empty() || opcoes.front().value != "0") {
       opcoes.insert(opcoes.begin(), {"0", kTextoAdministrador});
     }
@@ -206,8 +206,9 @@ std::vector<TnParamChoice> TncxSchedulerEventEditor::Choices(const std::string& 
   if (SameText(name, ncx::kContato)) {
     const std::string pessoa = Trim(ControlText(ncx::kPessoa));
     if (pessoa.empty()) return {};
-    return Consulta("select CODIGOPESSOACONTATO, VALOR from PESSOACONTATO where CODIGOPESSOAFIN = " +
-                    ValorParaSQL(StrToInt64(pessoa)) + " order by CODIGOPESSOACONTATO");
+    return Consulta(
+        "select CODIGOPESSOACONTATO, VALOR from PESSOACONTATO where CODIGOPESSOAFIN = " +
+        ValorParaSQL(StrToInt64(pessoa)) + " order by CODIGOPESSOACONTATO");
   }
   if (SameText(name, ncx::kPessoa)) {
     const std::string filtro = FiltroPessoa("");
@@ -293,8 +294,8 @@ void TncxSchedulerEventEditor::IsValid() {
 void TncxSchedulerEventEditor::UpdateEventValuesFromControls() {
   TcxSchedulerEventEditor::UpdateEventValuesFromControls();
   TcxSchedulerEvent& e = Event();
-  for (const char* linha : {ncx::kContato, ncx::kGrupoPessoa, ncx::kPessoa, ncx::kEmpresa,
-                            ncx::kImovel}) {
+  for (const char* linha :
+       {ncx::kContato, ncx::kGrupoPessoa, ncx::kPessoa, ncx::kEmpresa, ncx::kImovel}) {
     if (FindControl(linha) != nullptr) {
       e.SetCustomFieldValueByName(linha, TextoOuNulo(ControlText(linha)));
     }

@@ -73,7 +73,8 @@ void TrptUserAgenda::IncluirAdministrador() {
 void TrptUserAgenda::ImprimirInterno() {
   LerParametros();
   TnClientDataSet* usuarios = MainDataSet();
-  if (usuarios == nullptr) throw Exception("rptUserAgenda: o layout não tem a consulta de usuários");
+  if (usuarios == nullptr)
+    throw Exception("rptUserAgenda: o layout não tem a consulta de usuários");
   usuarios->SetIndexFieldNames(usuarios->Fields(0)->FieldName());
   IncluirAdministrador();
   if (usuarios->IsEmpty()) return;
@@ -82,7 +83,8 @@ void TrptUserAgenda::ImprimirInterno() {
   const long long total = usuarios->RecordCount();
 
   FDMAgenda = dynamic_cast<TnDMClientDataSet*>(CriarDM(kDMAgendaUsuario));
-  if (FDMAgenda == nullptr) throw Exception(std::string(kDMAgendaUsuario) + " não é um TnDMClientDataSet");
+  if (FDMAgenda == nullptr)
+    throw Exception(std::string(kDMAgendaUsuario) + " não é um TnDMClientDataSet");
   FDMAgenda->Preparar();
 
   long long n = 0;
@@ -100,9 +102,9 @@ void TrptUserAgenda::ImprimirAgendaUsuario() {
       .MostrarConcluido = FMostrarConcluido,
       .VerOutrosUsuarios = PegarDireito(kDireitoVerUsuarios, kValorDireito),
       .CodigoUsuarioLogado = nDMConexao().CodigoUsuario()};
-  objetos.agenda = ExecutarSQL(SelectAgendaUsuario(filtro),
-                               {Variant::FromDateTime(DateOf(FDataFim))}, true, false, -1, "",
-                               nullptr, true);
+  objetos.agenda =
+      ExecutarSQL(SelectAgendaUsuario(filtro), {Variant::FromDateTime(DateOf(FDataFim))}, true,
+                  false, -1, "", nullptr, true);
   if (objetos.agenda->IsEmpty()) return;
 
   objetos.fonte.SetDataSet(objetos.agenda);

@@ -6,8 +6,8 @@
 namespace vireo {
 
 struct TnFiltroAgendaUsuario {
-  int CodigoUsuario = 0;            // the user printed
-  bool MostrarConcluido = false;    // completed appointments listed too
+  int CodigoUsuario = 0;          // the user printed
+  bool MostrarConcluido = false;  // completed appointments listed too
   // Without the right to see other users' agendas, the logged-in user sees
   // only their own.
   bool VerOutrosUsuarios = true;

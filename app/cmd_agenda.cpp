@@ -50,8 +50,7 @@ void Mostrar(const TcxSchedulerEventEditor& editor) {
     if (c->Param()->Hidden()) continue;
     const std::string descricao = editor.Description(c->FieldName());
     std::printf("  %s %s = %s%s%s\n", PadToWidth(c->FieldName(), 22).c_str(),
-                PadToWidth(c->Param()->Caption(), 26).c_str(),
-                c->Param()->DisplayText().c_str(),
+                PadToWidth(c->Param()->Caption(), 26).c_str(), c->Param()->DisplayText().c_str(),
                 descricao.empty() ? "" : ("  [" + descricao + "]").c_str(),
                 c->Enabled() ? "" : "  (desabilitado)");
   }
@@ -82,7 +81,8 @@ bool Comando(TnEdicaoAgenda& edicao, const std::string& linha) {
     return false;
   } else if (t.front() == '?') {
     std::string nome = Trim(t.substr(1));
-    if (nome.empty() && editor.ControlCount() > 0) nome = editor.Controls(editor.Focus())->FieldName();
+    if (nome.empty() && editor.ControlCount() > 0)
+      nome = editor.Controls(editor.Focus())->FieldName();
     Opcoes(editor, nome);
   } else if (const size_t igual = t.find('='); igual != std::string::npos) {
     const std::string nome = Trim(t.substr(0, igual));

@@ -12,9 +12,9 @@ namespace {
 constexpr uint32_t kSementeAgenda = 0x4A47u;
 constexpr int kSemLabel = 536870912;
 constexpr int kLabels[] = {kSemLabel, 0x6B73E8, 0xD59E6F, 0x7AC47A, 0x4FA6F0, 0x9EE0F5};
-constexpr const char* kTitulos[] = {"Reunião com cliente",  "Visita ao fornecedor",
-                                    "Conferência do caixa", "Ligação para o banco",
-                                    "Revisão de contratos", "Almoço de negócios",
+constexpr const char* kTitulos[] = {"Reunião com cliente",   "Visita ao fornecedor",
+                                    "Conferência do caixa",  "Ligação para o banco",
+                                    "Revisão de contratos",  "Almoço de negócios",
                                     "Treinamento da equipe", "Entrega de documentos ao contador"};
 enum Tipo { kUnico = 0, kSerie = 1, kAlterada = 2, kExcluida = 3 };
 enum Opcao { kDiaInteiro = 1, kLembrete = 2 };
@@ -163,7 +163,8 @@ class Agenda {
   }
 
   void MensalDia31(int u) {
-    Linha& l = Nova(u, Dia(2025, 1, 31) + Hora(10), Dia(2025, 1, 31) + Hora(11), "Fechamento mensal");
+    Linha& l =
+        Nova(u, Dia(2025, 1, 31) + Hora(10), Dia(2025, 1, 31) + Hora(11), "Fechamento mensal");
     l.tipo = kSerie;
     l.regra = "FREQ=MONTHLY;BYMONTHDAY=31";
     for (int mes = 1; mes <= 12; ++mes) {
@@ -186,8 +187,8 @@ class Agenda {
   }
 
   void Anual(int u) {
-    Linha& l = Nova(u, Dia(2023, 4, 15) + Hora(11), Dia(2023, 4, 15) + Hora(12),
-                    "Aniversário da empresa");
+    Linha& l =
+        Nova(u, Dia(2023, 4, 15) + Hora(11), Dia(2023, 4, 15) + Hora(12), "Aniversário da empresa");
     l.tipo = kSerie;
     l.regra = "FREQ=YEARLY;UNTIL=20260101T000000Z";
     for (int ano = 2023; ano <= 2025; ++ano) {
@@ -263,22 +264,47 @@ void GenerateAgenda(DemoContext& context, uint32_t seed) {
   std::vector<int> imoveis;
   for (int i = 1; i <= 4 * context.Scale(); ++i) imoveis.push_back(i);
   const Agenda agenda = Montar(seed, context.Scale(), ComAdministrador(ids.users));
-  TableWriter& tabela = context.Table(
-      "AGENDAUSUARIO",
-      {"SEQAGENDA", "SEQAGENDAPAI", "DATAHORAINICIO", "DATAHORAFIM", "TITULOTAREFA",
-       "LOCALIZACAOTAREFA", "TIPOTAREFA", "ESTADOTAREFA", "OPCAOTAREFA", "LABELCOR",
-       "INDICERECORRENCIATAREFA", "INFORECORRENCIATAREFA", "CODIGOUSUARIODEST",
-       "CODIGOUSUARIOORIG", "CONCLUIDA", "MULTIPLA", "TIPOGRUPOPESSOA", "CODIGOPESSOAFIN",
-       "CODIGOESCRIT", "CODIGOIMOVEL", "LEMBRETEMINUTOS"});
+  TableWriter& tabela = context.Table("AGENDAUSUARIO", {"SEQAGENDA",
+                                                        "SEQAGENDAPAI",
+                                                        "DATAHORAINICIO",
+                                                        "DATAHORAFIM",
+                                                        "TITULOTAREFA",
+                                                        "LOCALIZACAOTAREFA",
+                                                        "TIPOTAREFA",
+                                                        "ESTADOTAREFA",
+                                                        "OPCAOTAREFA",
+                                                        "LABELCOR",
+                                                        "INDICERECORRENCIATAREFA",
+                                                        "INFORECORRENCIATAREFA",
+                                                        "CODIGOUSUARIODEST",
+                                                        "CODIGOUSUARIOORIG",
+                                                        "CONCLUIDA",
+                                                        "MULTIPLA",
+                                                        "TIPOGRUPOPESSOA",
+                                                        "CODIGOPESSOAFIN",
+                                                        "CODIGOESCRIT",
+                                                        "CODIGOIMOVEL",
+                                                        "LEMBRETEMINUTOS"});
   for (const Linha& l : agenda.linhas) {
     const bool com_pessoa = l.pessoa_sorteio % 3 == 0;
     const bool com_imovel = l.imovel_sorteio % 5 == 0;
-    tabela.Insert({l.seq, Opcional(l.pai), Variant::FromDateTime(l.inicio),
-                   Variant::FromDateTime(l.fim), l.titulo,
-                   com_pessoa ? Variant("Escritório") : Variant(), l.tipo, 2, l.opcoes,
-                   l.label == kSemLabel ? Variant() : Variant(l.label), Opcional(l.indice),
-                   l.regra.empty() ? Variant() : Variant(l.regra), l.usuario, 0, l.concluida,
-                   l.multipla, com_pessoa ? Variant(kCustomer) : Variant(),
+    tabela.Insert({l.seq,
+                   Opcional(l.pai),
+                   Variant::FromDateTime(l.inicio),
+                   Variant::FromDateTime(l.fim),
+                   l.titulo,
+                   com_pessoa ? Variant("Escritório") : Variant(),
+                   l.tipo,
+                   2,
+                   l.opcoes,
+                   l.label == kSemLabel ? Variant() : Variant(l.label),
+                   Opcional(l.indice),
+                   l.regra.empty() ? Variant() : Variant(l.regra),
+                   l.usuario,
+                   0,
+                   l.concluida,
+                   l.multipla,
+                   com_pessoa ? Variant(kCustomer) : Variant(),
                    com_pessoa ? Sorteio(ids.customers, l.pessoa_sorteio) : Variant(),
                    Sorteio(empresas, l.empresa_sorteio),
                    com_imovel ? Sorteio(imoveis, l.imovel_sorteio) : Variant(),

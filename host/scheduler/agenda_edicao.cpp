@@ -21,13 +21,29 @@ constexpr int kHoraPadrao = 9;
 
 // The columns written, in the order of Valores().
 const std::vector<std::string>& Colunas() {
-  static const std::vector<std::string> colunas = {
-      "SEQAGENDAPAI",      "DATAHORAINICIO",    "DATAHORAFIM",     "TITULOTAREFA",
-      "MENSAGEMTAREFA",    "LOCALIZACAOTAREFA", "TIPOTAREFA",      "ESTADOTAREFA",
-      "OPCAOTAREFA",       "LABELCOR",          "IDRECURSO",       "INDICERECORRENCIATAREFA",
-      "INFORECORRENCIATAREFA", "LEMBRETEMINUTOS", "CODIGOUSUARIODEST", "CODIGOUSUARIOORIG",
-      "CONCLUIDA",         "CODIGOCONTATO",     "MULTIPLA",        "TIPOGRUPOPESSOA",
-      "CODIGOPESSOAFIN",   "CODIGOESCRIT",      "CODIGOIMOVEL"};
+  static const std::vector<std::string> colunas = {"SEQAGENDAPAI",
+                                                   "DATAHORAINICIO",
+                                                   "DATAHORAFIM",
+                                                   "TITULOTAREFA",
+                                                   "MENSAGEMTAREFA",
+                                                   "LOCALIZACAOTAREFA",
+                                                   "TIPOTAREFA",
+                                                   "ESTADOTAREFA",
+                                                   "OPCAOTAREFA",
+                                                   "LABELCOR",
+                                                   "IDRECURSO",
+                                                   "INDICERECORRENCIATAREFA",
+                                                   "INFORECORRENCIATAREFA",
+                                                   "LEMBRETEMINUTOS",
+                                                   "CODIGOUSUARIODEST",
+                                                   "CODIGOUSUARIOORIG",
+                                                   "CONCLUIDA",
+                                                   "CODIGOCONTATO",
+                                                   "MULTIPLA",
+                                                   "TIPOGRUPOPESSOA",
+                                                   "CODIGOPESSOAFIN",
+                                                   "CODIGOESCRIT",
+                                                   "CODIGOIMOVEL"};
   return colunas;
 }
 
@@ -36,12 +52,29 @@ Variant Texto(const std::string& s) { return s.empty() ? Variant() : Variant(s);
 
 std::vector<Variant> Valores(const TcxSchedulerEvent& e) {
   auto c = [&](const char* nome) { return e.GetCustomFieldValueByName(nome); };
-  return {Opt(e.ParentID), Variant::FromDateTime(e.Start), Variant::FromDateTime(e.Finish),
-          Texto(e.Caption), Texto(e.Message), Texto(e.Location), e.EventType, e.State, e.Options,
-          Opt(e.LabelColor), Opt(e.ResourceID), Opt(e.RecurrenceIndex), Texto(e.RecurrenceInfo),
-          Opt(e.ReminderMinutes), c("CODIGOUSUARIODEST"), c("CODIGOUSUARIOORIG"), c("CONCLUIDA"),
-          c("CODIGOCONTATO"), c("MULTIPLA"), c("TIPOGRUPOPESSOA"), c("CODIGOPESSOAFIN"),
-          c("CODIGOESCRIT"), c("CODIGOIMOVEL")};
+  return {Opt(e.ParentID),
+          Variant::FromDateTime(e.Start),
+          Variant::FromDateTime(e.Finish),
+          Texto(e.Caption),
+          Texto(e.Message),
+          Texto(e.Location),
+          e.EventType,
+          e.State,
+          e.Options,
+          Opt(e.LabelColor),
+          Opt(e.ResourceID),
+          Opt(e.RecurrenceIndex),
+          Texto(e.RecurrenceInfo),
+          Opt(e.ReminderMinutes),
+          c("CODIGOUSUARIODEST"),
+          c("CODIGOUSUARIOORIG"),
+          c("CONCLUIDA"),
+          c("CODIGOCONTATO"),
+          c("MULTIPLA"),
+          c("TIPOGRUPOPESSOA"),
+          c("CODIGOPESSOAFIN"),
+          c("CODIGOESCRIT"),
+          c("CODIGOIMOVEL")};
 }
 
 // A new row takes the key after the highest one, inside the transaction.
@@ -51,8 +84,8 @@ std::string SqlInsert() {
     colunas += ", " + c;
     valores += ", ?";
   }
-  return "insert into AGENDAUSUARIO (" + colunas +
-         ") select coalesce(max(SEQAGENDA), 0) + 1" + valores + " from AGENDAUSUARIO";
+  return "insert into AGENDAUSUARIO (" + colunas + ") select coalesce(max(SEQAGENDA), 0) + 1" +
+         valores + " from AGENDAUSUARIO";
 }
 
 std::string SqlUpdate() {
@@ -163,12 +196,14 @@ std::vector<int> TnEdicaoAgenda::Salvar() {
         Existe("SEQAGENDAPAI = ? and INDICERECORRENCIATAREFA = ?",
                {*original.ParentID, Opt(original.RecurrenceIndex)})) {
       evento_ = original;
-      throw Exception(AgendamentoMsg(*original.ParentID, "mudou enquanto a ocorrência era editada"));
+      throw Exception(
+          AgendamentoMsg(*original.ParentID, "mudou enquanto a ocorrência era editada"));
     }
   }
   const bool multipla = VariaveisModelo().Existe(kVarInclusion);
   if (multipla) evento_.SetCustomFieldValueByName("MULTIPLA", 1);
-  std::vector<int> usuarios{static_cast<int>(evento_.GetCustomFieldValueByName("CODIGOUSUARIODEST").AsInteger())};
+  std::vector<int> usuarios{
+      static_cast<int>(evento_.GetCustomFieldValueByName("CODIGOUSUARIODEST").AsInteger())};
   std::vector<Variant> valores = Valores(evento_);
   if (evento_.ID != 0) {
     valores.push_back(evento_.ID);
@@ -183,7 +218,8 @@ std::vector<int> TnEdicaoAgenda::Salvar() {
     evento_.SetCustomFieldValueByName("CODIGOUSUARIOORIG", Variant());
     editor_->UpdateEventValuesFromControls();
     evento_.SetCustomFieldValueByName("MULTIPLA", 1);
-    usuarios.push_back(static_cast<int>(evento_.GetCustomFieldValueByName("CODIGOUSUARIODEST").AsInteger()));
+    usuarios.push_back(
+        static_cast<int>(evento_.GetCustomFieldValueByName("CODIGOUSUARIODEST").AsInteger()));
     gravacao->Execute(SqlInsert(), Valores(evento_));
   }
   gravacao->Commit();

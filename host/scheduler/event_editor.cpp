@@ -152,8 +152,9 @@ void TcxSchedulerEventEditor::InitializeControls() {
              [this] { EnableRecurrence(); });
   AddControl(Def(cxc::kOcorrencias, "Ocorrências", K::Integer));
   AddControl(Def(cxc::kAteData, "Até", K::Date));
-  AddControl(Def(cxc::kLembrete, "Lembrete", K::YesNo),
-             [this] { FindControl(cxc::kLembreteMinutos)->SetEnabled(ControlText(cxc::kLembrete) == "1"); });
+  AddControl(Def(cxc::kLembrete, "Lembrete", K::YesNo), [this] {
+    FindControl(cxc::kLembreteMinutos)->SetEnabled(ControlText(cxc::kLembrete) == "1");
+  });
   AddControl(Def(cxc::kLembreteMinutos, "Minutos antes", K::Integer));
   AddControl(Def(cxc::kMostrarComo, "Mostrar como", K::Choice,
                  {{"0", "Livre"}, {"1", "Provisório"}, {"2", "Ocupado"}, {"3", "Ausente"}}));
@@ -278,9 +279,10 @@ void TcxSchedulerEventEditor::UpdateEventValuesFromControls() {
     e.Start = DateOf(e.Start);
     e.Finish = DateOf(e.Finish) + 1;
   }
-  e.ReminderMinutes = lembrete ? std::optional<int>(StrToIntDef(
-                                     ControlText(cxc::kLembreteMinutos), kLembretePadrao))
-                               : std::nullopt;
+  e.ReminderMinutes =
+      lembrete
+          ? std::optional<int>(StrToIntDef(ControlText(cxc::kLembreteMinutos), kLembretePadrao))
+          : std::nullopt;
   e.State = StrToIntDef(ControlText(cxc::kMostrarComo), tlsBusy);
   const std::string marcador = ControlText(cxc::kMarcador);
   e.LabelColor = marcador.empty() ? std::nullopt : std::optional<int>(StrToInt(marcador));

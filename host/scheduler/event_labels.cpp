@@ -10,10 +10,12 @@ namespace {
 // gives meanings of its own.
 const std::vector<TcxEventLabel>& BaseLabels() {
   static const std::vector<TcxEventLabel> labels = {
-      {kSemLabel, "Nenhum"},           {0x6B73E8, "Importante"}, {0xD59E6F, "Negócios"},
-      {0x7AC47A, "Pessoal"},           {0xC4C4C4, "Férias"},     {0x4FA6F0, "Deve comparecer"},
-      {0xE6C67F, "Requer viagem"},     {0x80B9D6, "Preparar"},   {0xC98BBF, "Aniversário"},
-      {0xA0A07F, "Aniversário de casamento"}, {0x9EE0F5, "Telefonar"}};
+      {kSemLabel, "Nenhum"},       {0x6B73E8, "Importante"},
+      {0xD59E6F, "Negócios"},      {0x7AC47A, "Pessoal"},
+      {0xC4C4C4, "Férias"},        {0x4FA6F0, "Deve comparecer"},
+      {0xE6C67F, "Requer viagem"}, {0x80B9D6, "Preparar"},
+      {0xC98BBF, "Aniversário"},   {0xA0A07F, "Aniversário de casamento"},
+      {0x9EE0F5, "Telefonar"}};
   return labels;
 }
 

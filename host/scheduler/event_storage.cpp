@@ -138,8 +138,8 @@ void TcxSchedulerDBStorage::Index() {
         if (e.ParentID && e.RecurrenceIndex) replaced_.emplace(*e.ParentID, *e.RecurrenceIndex);
         break;
       default:
-        throw Exception(
-            AgendamentoMsg(e.ID, "tipo de agendamento desconhecido " + std::to_string(e.EventType)));
+        throw Exception(AgendamentoMsg(
+            e.ID, "tipo de agendamento desconhecido " + std::to_string(e.EventType)));
     }
   }
 }
@@ -154,15 +154,15 @@ void TcxSchedulerDBStorage::ReadSeriesExceptions() {
     for (size_t i = from; i < std::min(ids.size(), from + kIdsPerQuery); ++i) {
       list += (list.empty() ? "" : ", ") + ValorParaSQL(ids[i]);
     }
-    TnClientDataSet* rows =
-        ExecutarSQL("select " + n.ParentID + ", " + n.RecurrenceIndex + " from " +
-                    settings_.TableName + " where " + n.ParentID + " in (" + list + ") and " +
-                    n.RecurrenceIndex + " is not null");
+    TnClientDataSet* rows = ExecutarSQL(
+        "select " + n.ParentID + ", " + n.RecurrenceIndex + " from " + settings_.TableName +
+        " where " + n.ParentID + " in (" + list + ") and " + n.RecurrenceIndex + " is not null");
     TnSQLGuard guard(rows);
     TField* parent = rows->Fields(0);
     TField* index = rows->Fields(1);
     for (rows->First(); !rows->Eof(); rows->Next()) {
-      replaced_.emplace(static_cast<int>(parent->AsInteger()), static_cast<int>(index->AsInteger()));
+      replaced_.emplace(static_cast<int>(parent->AsInteger()),
+                        static_cast<int>(index->AsInteger()));
     }
   }
 }

@@ -76,8 +76,8 @@ class VIREO_API TcxSchedulerDBStorage : public TObject {
   TcxStorageSettings settings_;
   TDataSource* data_source_ = nullptr;
   std::vector<TcxSchedulerEvent> events_;
-  std::set<std::string> custom_present_;  // custom fields the dataset has, upper case
-  std::map<int, TcxRecurrence> rules_;    // by series ID
+  std::set<std::string> custom_present_;    // custom fields the dataset has, upper case
+  std::map<int, TcxRecurrence> rules_;      // by series ID
   std::set<std::pair<int, int>> replaced_;  // (series ID, index) with an exception row
 };
 

@@ -19,10 +19,10 @@
 namespace vireo {
 
 enum TcxEventType : int {
-  etNone = 0,        // a single appointment
-  etPattern = 1,     // a series
-  etCustom = 2,      // a changed occurrence of a series
-  etException = 3,   // a deleted occurrence of a series
+  etNone = 0,       // a single appointment
+  etPattern = 1,    // a series
+  etCustom = 2,     // a changed occurrence of a series
+  etException = 3,  // a deleted occurrence of a series
 };
 
 // Bits of the options column.

@@ -24,9 +24,17 @@ class AgendaCommandTest : public AgendaDbTest {
   void SetUp() override {
     AgendaDbTest::SetUp();
     for (int u : {3, 8, 10}) Usuario(u, "u" + std::to_string(u));
-    Compromissar({.seq = 1, .usuario = 3, .inicio = "03/03/2025 09:00", .fim = "03/03/2025 10:00",
-                  .titulo = "Semanal", .tipo = 1, .regra = "FREQ=WEEKLY;COUNT=5"});
-    Compromissar({.seq = 2, .usuario = 3, .inicio = "04/03/2025 09:00", .fim = "04/03/2025 10:00",
+    Compromissar({.seq = 1,
+                  .usuario = 3,
+                  .inicio = "03/03/2025 09:00",
+                  .fim = "03/03/2025 10:00",
+                  .titulo = "Semanal",
+                  .tipo = 1,
+                  .regra = "FREQ=WEEKLY;COUNT=5"});
+    Compromissar({.seq = 2,
+                  .usuario = 3,
+                  .inicio = "04/03/2025 09:00",
+                  .fim = "04/03/2025 10:00",
                   .titulo = "Único"});
     Commit();
     // The program opens the file itself: this process lets go of it.
@@ -45,8 +53,8 @@ class AgendaCommandTest : public AgendaDbTest {
     db_.reset();
     const std::string arquivo = (dir_ / "entrada.txt").string();
     std::ofstream(arquivo) << entrada;
-    const std::string cmd = std::string(VIREO_BIN) + " agenda edit --db " + Arquivo() + " " +
-                            args + " < " + arquivo + " 2>&1";
+    const std::string cmd = std::string(VIREO_BIN) + " agenda edit --db " + Arquivo() + " " + args +
+                            " < " + arquivo + " 2>&1";
     Saida r{-1, ""};
     FILE* p = popen(cmd.c_str(), "r");
     char buf[4096];
@@ -70,7 +78,8 @@ class AgendaCommandTest : public AgendaDbTest {
     for (rows->First(); !rows->Eof(); rows->Next()) {
       std::string linha;
       for (int i = 0; i < rows->FieldCount(); ++i) {
-        linha += (i ? "|" : "") + (rows->Fields(i)->IsNull() ? "null" : rows->Fields(i)->AsString());
+        linha +=
+            (i ? "|" : "") + (rows->Fields(i)->IsNull() ? "null" : rows->Fields(i)->AsString());
       }
       out.push_back(linha);
     }
@@ -79,8 +88,9 @@ class AgendaCommandTest : public AgendaDbTest {
 };
 
 TEST_F(AgendaCommandTest, ABookingForThreeUsersWritesThreeRows) {
-  const Saida s = Editar("--user 8", "Assunto=Reunião geral\nInicio=10/03/2025 14:00\n"
-                                     "Fim=10/03/2025 15:00\nCODIGOUSUARIODEST=3;8;10\nok\n");
+  const Saida s = Editar("--user 8",
+                         "Assunto=Reunião geral\nInicio=10/03/2025 14:00\n"
+                         "Fim=10/03/2025 15:00\nCODIGOUSUARIODEST=3;8;10\nok\n");
   ASSERT_EQ(s.status, 0) << s.texto;
   EXPECT_EQ(Linhas("select CODIGOUSUARIODEST, CODIGOUSUARIOORIG, MULTIPLA, TITULOTAREFA, "
                    "TIPOTAREFA from AGENDAUSUARIO where SEQAGENDA > 2 order by SEQAGENDA"),
@@ -94,16 +104,16 @@ TEST_F(AgendaCommandTest, RefusalsAndCancelsLeaveEveryTableAsItWas) {
     std::string args, entrada;
     int status;
   };
-  for (const Caso& c : std::vector<Caso>{
-           {"", "CODIGOUSUARIODEST=3;99\nok\n", 3},
-           {"", "CODIGOUSUARIODEST=\nok\n", 3},
-           {"", "Fim=01/01/2000 00:00\nok\n", 3},
-           {"--deny DireitoPodeAgendarCompromisso", "CODIGOUSUARIODEST=8\nok\n", 3},
-           {"", "CODIGOPESSOAFIN=1\nCODIGOCONTATO=5\nok\n", 3},
-           {"77", "ok\n", 3},
-           {"2", "Assunto=Outro\ncancelar\n", 0},
-           {"2", "Assunto=Outro\n", 0},
-           {"1 --occurrence 9", "ok\n", 3}}) {
+  for (const Caso& c :
+       std::vector<Caso>{{"", "CODIGOUSUARIODEST=3;99\nok\n", 3},
+                         {"", "CODIGOUSUARIODEST=\nok\n", 3},
+                         {"", "Fim=01/01/2000 00:00\nok\n", 3},
+                         {"--deny DireitoPodeAgendarCompromisso", "CODIGOUSUARIODEST=8\nok\n", 3},
+                         {"", "CODIGOPESSOAFIN=1\nCODIGOCONTATO=5\nok\n", 3},
+                         {"77", "ok\n", 3},
+                         {"2", "Assunto=Outro\ncancelar\n", 0},
+                         {"2", "Assunto=Outro\n", 0},
+                         {"1 --occurrence 9", "ok\n", 3}}) {
     const Saida s = Editar(c.args, c.entrada);
     EXPECT_EQ(s.status, c.status) << c.args << " / " << c.entrada << s.texto;
   }

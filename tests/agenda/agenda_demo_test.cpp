@@ -18,7 +18,8 @@ TEST_F(AgendaDemoTest, EachUsersPeriodListsWhatTheGeneratorPlanned) {
   GenerateDemo(*db_, options);
   std::vector<int> usuarios;
   {
-    std::unique_ptr<TnClientDataSet> rows(db_->Query("select CODIGOUSUARIO from USUARIO order by 1"));
+    std::unique_ptr<TnClientDataSet> rows(
+        db_->Query("select CODIGOUSUARIO from USUARIO order by 1"));
     for (rows->First(); !rows->Eof(); rows->Next()) {
       usuarios.push_back(static_cast<int>(rows->Fields(0)->AsInteger()));
     }

@@ -28,13 +28,16 @@ TEST_F(AgendaReportTest, OneDayAndAPeriodOverTwoMonthPortions) {
 
 TEST_F(AgendaReportTest, AllDayEndsOnItsLastDayAndOvernightOnTheNextOne) {
   Usuario(1, "ana");
-  Compromissar({.seq = 1, .inicio = "05/03/2025 00:00", .fim = "06/03/2025 00:00",
-                .titulo = "Feriado", .opcoes = 1});
-  Compromissar({.seq = 2, .inicio = "07/03/2025 22:00", .fim = "08/03/2025 02:00",
-                .titulo = "Noite"});
+  Compromissar({.seq = 1,
+                .inicio = "05/03/2025 00:00",
+                .fim = "06/03/2025 00:00",
+                .titulo = "Feriado",
+                .opcoes = 1});
+  Compromissar(
+      {.seq = 2, .inicio = "07/03/2025 22:00", .fim = "08/03/2025 02:00", .titulo = "Noite"});
   // A moment at midnight that takes no time keeps its day.
-  Compromissar({.seq = 3, .inicio = "09/03/2025 00:00", .fim = "09/03/2025 00:00",
-                .titulo = "Marco"});
+  Compromissar(
+      {.seq = 3, .inicio = "09/03/2025 00:00", .fim = "09/03/2025 00:00", .titulo = "Marco"});
   EXPECT_EQ(Linhas(Agenda("01/03/2025", "31/03/2025", {{"pCodigoUsuario", "1"}})),
             (V{"05/03/2025 00:00:00 05/03/2025 00:00:00 Feriado",
                "07/03/2025 22:00:00 08/03/2025 02:00:00 Noite",
@@ -43,13 +46,25 @@ TEST_F(AgendaReportTest, AllDayEndsOnItsLastDayAndOvernightOnTheNextOne) {
 
 TEST_F(AgendaReportTest, CompletedAppointmentsOnlyWhenAskedFor) {
   Usuario(1, "ana");
-  Compromissar({.seq = 1, .inicio = "05/03/2025 09:00", .fim = "05/03/2025 10:00", .titulo = "Aberto",
+  Compromissar({.seq = 1,
+                .inicio = "05/03/2025 09:00",
+                .fim = "05/03/2025 10:00",
+                .titulo = "Aberto",
                 .concluida = 0});
-  Compromissar({.seq = 2, .inicio = "05/03/2025 11:00", .fim = "05/03/2025 12:00", .titulo = "Nulo",
+  Compromissar({.seq = 2,
+                .inicio = "05/03/2025 11:00",
+                .fim = "05/03/2025 12:00",
+                .titulo = "Nulo",
                 .concluida = Variant()});
-  Compromissar({.seq = 3, .inicio = "05/03/2025 13:00", .fim = "05/03/2025 14:00", .titulo = "Feito",
+  Compromissar({.seq = 3,
+                .inicio = "05/03/2025 13:00",
+                .fim = "05/03/2025 14:00",
+                .titulo = "Feito",
                 .concluida = 1});
-  Compromissar({.seq = 4, .inicio = "05/03/2025 15:00", .fim = "05/03/2025 16:00", .titulo = "Dois",
+  Compromissar({.seq = 4,
+                .inicio = "05/03/2025 15:00",
+                .fim = "05/03/2025 16:00",
+                .titulo = "Dois",
                 .concluida = 2});
   const auto titulos = [](const TracePrint& p) {
     V out;
@@ -67,16 +82,26 @@ TEST_F(AgendaReportTest, TheAdministratorIsAddedOnceAndEachUserEndsAPage) {
   Usuario(1, "ana");
   Usuario(2, "bia");  // no appointments: no line, no page of its own
   Usuario(3, "caio");
-  Compromissar({.seq = 1, .usuario = 0, .inicio = "05/03/2025 09:00", .fim = "05/03/2025 10:00",
+  Compromissar({.seq = 1,
+                .usuario = 0,
+                .inicio = "05/03/2025 09:00",
+                .fim = "05/03/2025 10:00",
                 .titulo = "Adm"});
-  Compromissar({.seq = 2, .usuario = 1, .inicio = "05/03/2025 09:00", .fim = "05/03/2025 10:00",
+  Compromissar({.seq = 2,
+                .usuario = 1,
+                .inicio = "05/03/2025 09:00",
+                .fim = "05/03/2025 10:00",
                 .titulo = "Ana"});
-  Compromissar({.seq = 3, .usuario = 3, .inicio = "05/03/2025 09:00", .fim = "05/03/2025 10:00",
+  Compromissar({.seq = 3,
+                .usuario = 3,
+                .inicio = "05/03/2025 09:00",
+                .fim = "05/03/2025 10:00",
                 .titulo = "Caio"});
   const TracePrint todos = Agenda("01/03/2025", "31/03/2025");
   std::vector<std::pair<std::string, int>> paginas;
   for (const json& s : todos.Of(8)) paginas.emplace_back(Var(s, "R3"), s["page"].get<int>());
-  EXPECT_EQ(paginas, (std::vector<std::pair<std::string, int>>{{"Adm", 1}, {"Ana", 2}, {"Caio", 3}}));
+  EXPECT_EQ(paginas,
+            (std::vector<std::pair<std::string, int>>{{"Adm", 1}, {"Ana", 2}, {"Caio", 3}}));
   // 0 named in the selection brings the administrator; other users do not.
   EXPECT_EQ(Linhas(Agenda("01/03/2025", "31/03/2025", {{"pCodigoUsuario", "0..1"}})).size(), 2u);
   EXPECT_EQ(Linhas(Agenda("01/03/2025", "31/03/2025", {{"pCodigoUsuario", "1;3"}})).size(), 2u);
@@ -84,7 +109,10 @@ TEST_F(AgendaReportTest, TheAdministratorIsAddedOnceAndEachUserEndsAPage) {
 
 TEST_F(AgendaReportTest, AUserRowWithCodeZeroIsNotDoubled) {
   Usuario(0, "root");
-  Compromissar({.seq = 1, .usuario = 0, .inicio = "05/03/2025 09:00", .fim = "05/03/2025 10:00",
+  Compromissar({.seq = 1,
+                .usuario = 0,
+                .inicio = "05/03/2025 09:00",
+                .fim = "05/03/2025 10:00",
                 .titulo = "Adm"});
   const TracePrint p = Agenda("01/03/2025", "31/03/2025");
   EXPECT_EQ(Linhas(p), (V{"05/03/2025 09:00:00 05/03/2025 10:00:00 Adm"}));
@@ -94,9 +122,15 @@ TEST_F(AgendaReportTest, AUserRowWithCodeZeroIsNotDoubled) {
 TEST_F(AgendaReportTest, WithoutTheRightAUserSeesOnlyTheirOwnAgenda) {
   Usuario(1, "ana");
   Usuario(2, "bia");
-  Compromissar({.seq = 1, .usuario = 1, .inicio = "05/03/2025 09:00", .fim = "05/03/2025 10:00",
+  Compromissar({.seq = 1,
+                .usuario = 1,
+                .inicio = "05/03/2025 09:00",
+                .fim = "05/03/2025 10:00",
                 .titulo = "Ana"});
-  Compromissar({.seq = 2, .usuario = 2, .inicio = "05/03/2025 09:00", .fim = "05/03/2025 10:00",
+  Compromissar({.seq = 2,
+                .usuario = 2,
+                .inicio = "05/03/2025 09:00",
+                .fim = "05/03/2025 10:00",
                 .titulo = "Bia"});
   DefinirUsuario(2);
   NegarDireito("actTnOrgDPUsuario");
@@ -109,16 +143,41 @@ TEST_F(AgendaReportTest, SeriesBegunBeforeThePeriodAndTheirExceptions) {
   Usuario(1, "ana");
   // Mondays from 3 February: 3 March is index 4, 10 March 5, 17 March 6,
   // 24 March 7, 31 March 8.
-  Compromissar({.seq = 1, .inicio = "03/02/2025 09:00", .fim = "03/02/2025 10:00",
-                .titulo = "Semanal", .tipo = 1, .regra = "FREQ=WEEKLY"});
-  Compromissar({.seq = 2, .inicio = "11/03/2025 15:00", .fim = "11/03/2025 16:00",
-                .titulo = "Movida", .tipo = 2, .pai = 1, .indice = 5});
-  Compromissar({.seq = 3, .inicio = "17/03/2025 09:00", .fim = "17/03/2025 10:00",
-                .titulo = "Semanal", .tipo = 3, .pai = 1, .indice = 6});
-  Compromissar({.seq = 4, .inicio = "24/03/2025 09:00", .fim = "24/03/2025 10:00",
-                .titulo = "Feita", .tipo = 2, .pai = 1, .indice = 7, .concluida = 1});
-  Compromissar({.seq = 5, .inicio = "02/05/2025 09:00", .fim = "02/05/2025 10:00",
-                .titulo = "Adiada", .tipo = 2, .pai = 1, .indice = 8});
+  Compromissar({.seq = 1,
+                .inicio = "03/02/2025 09:00",
+                .fim = "03/02/2025 10:00",
+                .titulo = "Semanal",
+                .tipo = 1,
+                .regra = "FREQ=WEEKLY"});
+  Compromissar({.seq = 2,
+                .inicio = "11/03/2025 15:00",
+                .fim = "11/03/2025 16:00",
+                .titulo = "Movida",
+                .tipo = 2,
+                .pai = 1,
+                .indice = 5});
+  Compromissar({.seq = 3,
+                .inicio = "17/03/2025 09:00",
+                .fim = "17/03/2025 10:00",
+                .titulo = "Semanal",
+                .tipo = 3,
+                .pai = 1,
+                .indice = 6});
+  Compromissar({.seq = 4,
+                .inicio = "24/03/2025 09:00",
+                .fim = "24/03/2025 10:00",
+                .titulo = "Feita",
+                .tipo = 2,
+                .pai = 1,
+                .indice = 7,
+                .concluida = 1});
+  Compromissar({.seq = 5,
+                .inicio = "02/05/2025 09:00",
+                .fim = "02/05/2025 10:00",
+                .titulo = "Adiada",
+                .tipo = 2,
+                .pai = 1,
+                .indice = 8});
   EXPECT_EQ(Linhas(Agenda("01/03/2025", "31/03/2025", {{"pCodigoUsuario", "1"}})),
             (V{"03/03/2025 09:00:00 03/03/2025 10:00:00 Semanal",
                "11/03/2025 15:00:00 11/03/2025 16:00:00 Movida"}));
@@ -126,8 +185,8 @@ TEST_F(AgendaReportTest, SeriesBegunBeforeThePeriodAndTheirExceptions) {
 
 TEST_F(AgendaReportTest, AnOccurrenceBegunBeforeAMonthPortionPrintsInItsOwnMonth) {
   Usuario(1, "ana");
-  Compromissar({.seq = 1, .inicio = "31/03/2025 22:00", .fim = "01/04/2025 02:00",
-                .titulo = "Virada"});
+  Compromissar(
+      {.seq = 1, .inicio = "31/03/2025 22:00", .fim = "01/04/2025 02:00", .titulo = "Virada"});
   EXPECT_EQ(Linhas(Agenda("01/03/2025", "30/04/2025", {{"pCodigoUsuario", "1"}})),
             (V{"31/03/2025 22:00:00 01/04/2025 02:00:00 Virada"}));
   // Begun before the period: not listed in it.
@@ -136,7 +195,10 @@ TEST_F(AgendaReportTest, AnOccurrenceBegunBeforeAMonthPortionPrintsInItsOwnMonth
 
 TEST_F(AgendaReportTest, RefusedPrints) {
   Usuario(1, "ana");
-  Compromissar({.seq = 9, .inicio = "03/03/2025 09:00", .fim = "03/03/2025 10:00", .tipo = 1,
+  Compromissar({.seq = 9,
+                .inicio = "03/03/2025 09:00",
+                .fim = "03/03/2025 10:00",
+                .tipo = 1,
                 .regra = "FREQ=SECONDLY"});
   try {
     Agenda("01/03/2025", "31/03/2025");

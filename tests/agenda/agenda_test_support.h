@@ -64,18 +64,20 @@ class AgendaDbTest : public ReportDbTest {
     }
   }
   void Contato(int codigo, int pessoa, const std::string& valor) {
-    Exec("insert into PESSOACONTATO (CODIGOPESSOACONTATO, CODIGOPESSOAFIN, TIPOCONTATO, VALOR) "
-         "values (?, ?, 0, ?)",
-         {codigo, pessoa, valor});
+    Exec(
+        "insert into PESSOACONTATO (CODIGOPESSOACONTATO, CODIGOPESSOAFIN, TIPOCONTATO, VALOR) "
+        "values (?, ?, 0, ?)",
+        {codigo, pessoa, valor});
   }
   void Compromissar(const Compromisso& c) {
-    Exec("insert into AGENDAUSUARIO (SEQAGENDA, CODIGOUSUARIODEST, DATAHORAINICIO, DATAHORAFIM, "
-         "TITULOTAREFA, TIPOTAREFA, INFORECORRENCIATAREFA, SEQAGENDAPAI, "
-         "INDICERECORRENCIATAREFA, CONCLUIDA, OPCAOTAREFA) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-         {c.seq, c.usuario, Variant::FromDateTime(StrToDateTime(c.inicio)),
-          Variant::FromDateTime(StrToDateTime(c.fim)), c.titulo, c.tipo,
-          c.regra.empty() ? Variant() : Variant(c.regra), c.pai ? Variant(*c.pai) : Variant(),
-          c.indice ? Variant(*c.indice) : Variant(), c.concluida, c.opcoes});
+    Exec(
+        "insert into AGENDAUSUARIO (SEQAGENDA, CODIGOUSUARIODEST, DATAHORAINICIO, DATAHORAFIM, "
+        "TITULOTAREFA, TIPOTAREFA, INFORECORRENCIATAREFA, SEQAGENDAPAI, "
+        "INDICERECORRENCIATAREFA, CONCLUIDA, OPCAOTAREFA) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+        {c.seq, c.usuario, Variant::FromDateTime(StrToDateTime(c.inicio)),
+         Variant::FromDateTime(StrToDateTime(c.fim)), c.titulo, c.tipo,
+         c.regra.empty() ? Variant() : Variant(c.regra), c.pai ? Variant(*c.pai) : Variant(),
+         c.indice ? Variant(*c.indice) : Variant(), c.concluida, c.opcoes});
   }
 
   TracePrint Agenda(const std::string& de, const std::string& ate,

@@ -1,4 +1,6 @@
 // Series expanded into occurrences, against dates worked out by hand.
+#include "host/scheduler/recurrence.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -6,7 +8,6 @@
 
 #include "host/core/exception.h"
 #include "host/core/format.h"
-#include "host/scheduler/recurrence.h"
 
 namespace vireo {
 namespace {

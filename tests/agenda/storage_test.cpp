@@ -48,8 +48,8 @@ using V = std::vector<std::string>;
 TEST(StorageTest, ExceptionsReplaceTheirOccurrencesOfTheSeries) {
   TcxSchedulerDBStorage s;
   s.SetEvents({Evento(1, D(3, 9), D(3, 10), etPattern, "FREQ=DAILY;COUNT=5"),
-               Excecao(2, 1, 1, D(4, 14), D(4, 15), etCustom),   // moved in the day
-               Excecao(3, 1, 2, D(5, 9), D(5, 10), etException),  // deleted
+               Excecao(2, 1, 1, D(4, 14), D(4, 15), etCustom),     // moved in the day
+               Excecao(3, 1, 2, D(5, 9), D(5, 10), etException),   // deleted
                Excecao(4, 1, 3, D(20, 9), D(20, 10), etCustom)});  // moved out of range
   EXPECT_EQ(Linhas(s, D(1), D(10)),
             (V{"e1#0 03 09-03 10", "e2#1 04 14-04 15", "e1#4 07 09-07 10"}));
@@ -71,8 +71,7 @@ TEST(StorageTest, OccurrencesOverlappingTheRangeComeByStartThenId) {
   s.SetEvents({Evento(5, D(4, 22), D(5, 2)),  // overnight into the range
                Evento(3, D(5, 9), D(5, 10)), Evento(2, D(5, 9), D(5, 9)),
                Evento(4, D(6, 0), D(6, 1))});  // starts when the range ends
-  EXPECT_EQ(Linhas(s, D(5), D(6)),
-            (V{"e5#0 04 22-05 02", "e2#0 05 09-05 09", "e3#0 05 09-05 10"}));
+  EXPECT_EQ(Linhas(s, D(5), D(6)), (V{"e5#0 04 22-05 02", "e2#0 05 09-05 09", "e3#0 05 09-05 10"}));
 }
 
 TEST(StorageTest, AllDayRunsFromMidnightOfItsFirstDayToMidnightAfterItsLast) {
