@@ -121,10 +121,15 @@ void Editar(const AgendaOptions& o) {
   } catch (const Exception& e) {
     throw EnParam("SEQAGENDA", e.Message());
   }
-  std::printf("%s  (%s)\n",
-              edicao->Novo() ? "Novo agendamento"
-                             : ("Agendamento " + std::to_string(edicao->Evento().ID)).c_str(),
-              edicao->Editor().ClassName().c_str());
+  const TcxSchedulerEvent& evento = edicao->Evento();
+  std::string titulo =
+      evento.ID != 0 ? "Agendamento " + std::to_string(evento.ID) : "Novo agendamento";
+  if (evento.EventType == etCustom && evento.ParentID && evento.RecurrenceIndex) {
+    titulo = "Ocorrência " + std::to_string(*evento.RecurrenceIndex) + " da série " +
+             std::to_string(*evento.ParentID) +
+             (evento.ID != 0 ? " (agendamento " + std::to_string(evento.ID) + ")" : "");
+  }
+  std::printf("%s  (%s)\n", titulo.c_str(), edicao->Editor().ClassName().c_str());
   Mostrar(edicao->Editor());
   std::string linha;
   while (true) {

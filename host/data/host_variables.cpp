@@ -1,14 +1,9 @@
 #include "host/data/host_variables.h"
 
-#include <cctype>
+#include "host/core/text.h"
 
 namespace vireo {
 namespace {
-
-std::string Key(std::string name) {
-  for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return name;
-}
 
 TnListaVariaveis& Externas() {
   static TnListaVariaveis vars;
@@ -18,18 +13,18 @@ TnListaVariaveis& Externas() {
 }  // namespace
 
 Variant TnListaVariaveis::Valor(const std::string& name) const {
-  auto it = values_.find(Key(name));
+  auto it = values_.find(UpperCase(name));
   return it == values_.end() ? Variant() : it->second;
 }
 
 void TnListaVariaveis::Definir(const std::string& name, const Variant& value) {
-  values_[Key(name)] = value;
+  values_[UpperCase(name)] = value;
 }
 
-void TnListaVariaveis::Limpar(const std::string& name) { values_.erase(Key(name)); }
+void TnListaVariaveis::Limpar(const std::string& name) { values_.erase(UpperCase(name)); }
 
 bool TnListaVariaveis::Existe(const std::string& name) const {
-  return values_.count(Key(name)) != 0;
+  return values_.count(UpperCase(name)) != 0;
 }
 
 Variant ExternalVar(const std::string& name) { return Externas().Valor(name); }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "host/core/exception.h"
+#include "host/core/text.h"
 #include "host/data/dataset.h"
 #include "host/data/sql.h"
 
@@ -14,11 +15,6 @@ namespace {
 // Series IDs per exception query, well under the database's limit of
 // values in one "in" list.
 constexpr size_t kIdsPerQuery = 500;
-
-std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
 
 TField* Find(const TnClientDataSet* ds, const std::string& name) {
   return name.empty() ? nullptr : ds->FindField(name);
@@ -62,7 +58,7 @@ void TcxSchedulerDBStorage::Assign(const TcxSchedulerDBStorage& source) {
 }
 
 bool TcxSchedulerDBStorage::HasCustomField(const std::string& name) const {
-  return custom_present_.count(Upper(name)) != 0;
+  return custom_present_.count(UpperCase(name)) != 0;
 }
 
 void TcxSchedulerDBStorage::FullRefresh() {
@@ -82,8 +78,8 @@ void TcxSchedulerDBStorage::FullRefresh() {
   std::vector<std::pair<std::string, TField*>> custom;
   for (const std::string& name : settings_.CustomFields) {
     if (TField* f = ds->FindField(name)) {
-      custom.emplace_back(Upper(name), f);
-      custom_present_.insert(Upper(name));
+      custom.emplace_back(UpperCase(name), f);
+      custom_present_.insert(UpperCase(name));
     }
   }
   events_.reserve(static_cast<size_t>(ds->RecordCount()));
@@ -114,7 +110,7 @@ void TcxSchedulerDBStorage::FullRefresh() {
 void TcxSchedulerDBStorage::SetEvents(std::vector<TcxSchedulerEvent> events) {
   events_ = std::move(events);
   custom_present_.clear();
-  for (const std::string& name : settings_.CustomFields) custom_present_.insert(Upper(name));
+  for (const std::string& name : settings_.CustomFields) custom_present_.insert(UpperCase(name));
   Index();
 }
 

@@ -2,6 +2,7 @@
 
 #include <libical/ical.h>
 
+#include <cctype>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -16,11 +17,6 @@ constexpr double kSecondsPerDay = 86400.0;
 // A rule whose occurrences stop advancing (libical gives up on rules no
 // date satisfies) ends the walk after this many steps without one.
 constexpr int kMaxBarrenSteps = 100000;
-
-std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
 
 std::vector<std::string> SplitParts(const std::string& rule) {
   std::vector<std::string> parts;
@@ -89,7 +85,7 @@ struct IteratorFree {
 
 TcxRecurrence TcxRecurrence::Parse(const std::string& info) {
   std::string text = Trim(info);
-  if (Upper(text.substr(0, 6)) == "RRULE:") text = Trim(text.substr(6));
+  if (UpperCase(text.substr(0, 6)) == "RRULE:") text = Trim(text.substr(6));
   if (text.empty()) Refuse(info, "vazia");
   TcxRecurrence r;
   std::string freq;
@@ -97,7 +93,7 @@ TcxRecurrence TcxRecurrence::Parse(const std::string& info) {
   for (const std::string& part : SplitParts(text)) {
     const size_t eq = part.find('=');
     if (eq == std::string::npos) Refuse(info, "ilegível");
-    const std::string name = Upper(Trim(part.substr(0, eq)));
+    const std::string name = UpperCase(Trim(part.substr(0, eq)));
     const std::string value = Trim(part.substr(eq + 1));
     if (name == "COUNT") {
       if (value.empty() || value.size() > 6 ||
@@ -112,7 +108,7 @@ TcxRecurrence TcxRecurrence::Parse(const std::string& info) {
       if (!r.until_) Refuse(info, "com UNTIL inválido");
       continue;
     }
-    if (name == "FREQ") freq = Upper(value);
+    if (name == "FREQ") freq = UpperCase(value);
     rest += (rest.empty() ? "" : ";") + name + "=" + value;
   }
   if (r.count_ > 0 && r.until_) Refuse(info, "com COUNT e UNTIL juntos");

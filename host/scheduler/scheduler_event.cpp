@@ -1,24 +1,16 @@
 #include "host/scheduler/scheduler_event.h"
 
-#include <cctype>
+#include "host/core/text.h"
 
 namespace vireo {
-namespace {
-
-std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
-
-}  // namespace
 
 Variant TcxSchedulerEvent::GetCustomFieldValueByName(const std::string& name) const {
-  auto it = Custom.find(Upper(name));
+  auto it = Custom.find(UpperCase(name));
   return it == Custom.end() ? Variant() : it->second;
 }
 
 void TcxSchedulerEvent::SetCustomFieldValueByName(const std::string& name, const Variant& value) {
-  Custom[Upper(name)] = value;
+  Custom[UpperCase(name)] = value;
 }
 
 }  // namespace vireo

@@ -1,23 +1,17 @@
 // `vireo agenda edit` on a temporary database: what a save writes, and that
 // a refusal or a cancel writes nothing.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "db/schema.h"
 #include "tests/agenda/agenda_test_support.h"
 #include "tests/support/db_digest.h"
+#include "tests/support/vireo_run.h"
 
 namespace vireo::test {
 namespace {
-
-struct Saida {
-  int status;
-  std::string texto;
-};
 
 class AgendaCommandTest : public AgendaDbTest {
  protected:
@@ -47,22 +41,13 @@ class AgendaCommandTest : public AgendaDbTest {
   }
   std::string Arquivo() const { return (dir_ / "agenda.fdb").string(); }
 
-  Saida Editar(const std::string& args, const std::string& entrada) {
+  VireoRun Editar(const std::string& args, const std::string& entrada) {
     // An embedded database is opened by one process at a time.
     SetCurrentConnection(nullptr);
     db_.reset();
     const std::string arquivo = (dir_ / "entrada.txt").string();
     std::ofstream(arquivo) << entrada;
-    const std::string cmd = std::string(VIREO_BIN) + " agenda edit --db " + Arquivo() + " " + args +
-                            " < " + arquivo + " 2>&1";
-    Saida r{-1, ""};
-    FILE* p = popen(cmd.c_str(), "r");
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.texto.append(buf, n);
-    const int raw = pclose(p);
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
-    return r;
+    return RunVireo("agenda edit --db " + Arquivo() + " " + args + " < " + arquivo);
   }
   DbDigest Digest() {
     Reabrir();
@@ -88,10 +73,10 @@ class AgendaCommandTest : public AgendaDbTest {
 };
 
 TEST_F(AgendaCommandTest, ABookingForThreeUsersWritesThreeRows) {
-  const Saida s = Editar("--user 8",
-                         "Assunto=Reunião geral\nInicio=10/03/2025 14:00\n"
-                         "Fim=10/03/2025 15:00\nCODIGOUSUARIODEST=3;8;10\nok\n");
-  ASSERT_EQ(s.status, 0) << s.texto;
+  const VireoRun s = Editar("--user 8",
+                            "Assunto=Reunião geral\nInicio=10/03/2025 14:00\n"
+                            "Fim=10/03/2025 15:00\nCODIGOUSUARIODEST=3;8;10\nok\n");
+  ASSERT_EQ(s.status, 0) << s.output;
   EXPECT_EQ(Linhas("select CODIGOUSUARIODEST, CODIGOUSUARIOORIG, MULTIPLA, TITULOTAREFA, "
                    "TIPOTAREFA from AGENDAUSUARIO where SEQAGENDA > 2 order by SEQAGENDA"),
             (std::vector<std::string>{"3|8|1|Reunião geral|0", "8|8|1|Reunião geral|0",
@@ -114,8 +99,8 @@ TEST_F(AgendaCommandTest, RefusalsAndCancelsLeaveEveryTableAsItWas) {
                          {"2", "Assunto=Outro\ncancelar\n", 0},
                          {"2", "Assunto=Outro\n", 0},
                          {"1 --occurrence 9", "ok\n", 3}}) {
-    const Saida s = Editar(c.args, c.entrada);
-    EXPECT_EQ(s.status, c.status) << c.args << " / " << c.entrada << s.texto;
+    const VireoRun s = Editar(c.args, c.entrada);
+    EXPECT_EQ(s.status, c.status) << c.args << " / " << c.entrada << s.output;
   }
   const DbDigest depois = Digest();
   EXPECT_EQ(antes.tables, depois.tables);
@@ -123,10 +108,11 @@ TEST_F(AgendaCommandTest, RefusalsAndCancelsLeaveEveryTableAsItWas) {
 
 TEST_F(AgendaCommandTest, AnEditedOccurrencePrintsInItsNewPlace) {
   // Index 2 of the Mondays from 3 March is 17 March.
-  const Saida s = Editar("1 --occurrence 2",
-                         "Assunto=Semanal movida\nInicio=18/03/2025 15:00\nFim=18/03/2025 16:00\n"
-                         "ok\n");
-  ASSERT_EQ(s.status, 0) << s.texto;
+  const VireoRun s =
+      Editar("1 --occurrence 2",
+             "Assunto=Semanal movida\nInicio=18/03/2025 15:00\nFim=18/03/2025 16:00\n"
+             "ok\n");
+  ASSERT_EQ(s.status, 0) << s.output;
   EXPECT_EQ(Linhas("select SEQAGENDAPAI, INDICERECORRENCIATAREFA, TIPOTAREFA, CODIGOUSUARIODEST "
                    "from AGENDAUSUARIO where SEQAGENDA = 3"),
             (std::vector<std::string>{"1|2|2|3"}));
@@ -137,8 +123,8 @@ TEST_F(AgendaCommandTest, AnEditedOccurrencePrintsInItsNewPlace) {
                                                "10/03/2025 Semanal", "18/03/2025 Semanal movida",
                                                "24/03/2025 Semanal", "31/03/2025 Semanal"}));
   // The same occurrence again opens the changed row; completing it hides it.
-  const Saida concluir = Editar("1 --occurrence 2", "cxCheckBoxConcluida=Sim\nok\n");
-  ASSERT_EQ(concluir.status, 0) << concluir.texto;
+  const VireoRun concluir = Editar("1 --occurrence 2", "cxCheckBoxConcluida=Sim\nok\n");
+  ASSERT_EQ(concluir.status, 0) << concluir.output;
   EXPECT_EQ(Linhas("select count(*) from AGENDAUSUARIO"), (std::vector<std::string>{"3"}));
   EXPECT_EQ(Agenda("01/03/2025", "31/03/2025", {{"pCodigoUsuario", "3"}}).Of(8).size(), 5u);
 }
