@@ -36,8 +36,10 @@ struct Box {
   TnRect rect() const { return {left, top, width(), height()}; }
 };
 
-// Points of every series as (category, value), categories in order of
-// first appearance.
+// Points of every series as (slot, value): a point sits at its index in its
+// series, so a series whose points carry no label (a zero line beside the
+// balance) still lines up with the others.  A slot is labelled by the first
+// series that labels it.
 struct Categories {
   std::vector<std::string> labels;
   std::vector<std::vector<std::pair<std::size_t, double>>> series;
@@ -45,16 +47,28 @@ struct Categories {
 
 Categories CollectCategories(const TnChartData& chart) {
   Categories result;
-  std::unordered_map<std::string, std::size_t> index;
+  std::size_t slots = 0;
+  for (const auto& series : chart.series) slots = std::max(slots, series.size());
+  result.labels.resize(slots);
+  std::vector<bool> labelled(slots, false);
   for (const auto& series : chart.series) {
     auto& points = result.series.emplace_back();
-    for (const auto& [label, value] : series) {
-      auto [it, added] = index.try_emplace(label, result.labels.size());
-      if (added) result.labels.push_back(label);
-      points.emplace_back(it->second, value);
+    for (std::size_t i = 0; i < series.size(); ++i) {
+      const auto& [label, value] = series[i];
+      if (!labelled[i] && !label.empty()) {
+        result.labels[i] = label;
+        labelled[i] = true;
+      }
+      points.emplace_back(i, value);
     }
   }
   return result;
+}
+
+// A series that only draws the zero line: every value 0.
+bool ZeroSeries(const std::vector<std::pair<std::string, double>>& series) {
+  return !series.empty() && std::all_of(series.begin(), series.end(),
+                                        [](const auto& point) { return point.second == 0; });
 }
 
 TnFont Font(double size, uint32_t color, bool bold = false, bool italic = false) {
@@ -70,13 +84,6 @@ uint32_t SeriesColor(std::size_t series) {
   return kPalette[series % (sizeof(kPalette) / sizeof(kPalette[0]))];
 }
 
-std::string SeriesName(const TnChartData& chart, std::size_t series) {
-  if (series < chart.series_names.size() && !chart.series_names[series].empty()) {
-    return chart.series_names[series];
-  }
-  return "Série " + std::to_string(series + 1);
-}
-
 bool HasNames(const TnChartData& chart) {
   return std::any_of(chart.series_names.begin(), chart.series_names.end(),
                      [](const std::string& name) { return !name.empty(); });
@@ -88,12 +95,14 @@ void DrawLegend(CairoPainter& painter, const TnChartData& chart, Box& area) {
   const TnFont font = Font(7.5, kLabelColor);
   struct Item {
     std::string name;
+    std::size_t series;
     double text_width;
   };
   std::vector<std::vector<Item>> rows(1);
   double row_width = 0;
   for (std::size_t s = 0; s < chart.series.size(); ++s) {
-    Item item{SeriesName(chart, s), 0};
+    if (s >= chart.series_names.size() || chart.series_names[s].empty()) continue;
+    Item item{chart.series_names[s], s, 0};
     item.text_width = painter.TextWidth(item.name, font) + 1;
     double width = kSwatch + 4 + item.text_width + 12;
     if (!rows.back().empty() && row_width + width > area.width()) {
@@ -104,7 +113,6 @@ void DrawLegend(CairoPainter& painter, const TnChartData& chart, Box& area) {
     row_width += width;
   }
   area.bottom -= rows.size() * kLegendRow + 4;
-  std::size_t series = 0;
   double top = area.bottom + 4;
   for (const auto& row : rows) {
     double width = 0;
@@ -112,7 +120,7 @@ void DrawLegend(CairoPainter& painter, const TnChartData& chart, Box& area) {
     double x = area.left + std::max(0.0, (area.width() - width + 12) / 2);
     for (const Item& item : row) {
       double middle = top + kLegendRow / 2;
-      uint32_t color = SeriesColor(series++);
+      uint32_t color = SeriesColor(item.series);
       painter.Line(x, middle, x + kSwatch, middle, 2, color);
       painter.Dot(x + kSwatch / 2, middle, 2, color);
       painter.Text({x + kSwatch + 4, top, item.text_width, kLegendRow}, item.name, font,
@@ -208,28 +216,34 @@ void DrawCategoryAxis(CairoPainter& painter, const std::vector<std::string>& lab
   }
 }
 
-// Consecutive finite values make one line; a missing value breaks it.
-void DrawSeries(CairoPainter& painter, const Categories& categories, const ValueAxis& axis,
-                const Box& plot) {
+// Consecutive finite values make one line; a missing value breaks it.  The
+// zero line is drawn thin and grey under the others.
+void DrawSeries(CairoPainter& painter, const TnChartData& chart, const Categories& categories,
+                const ValueAxis& axis, const Box& plot) {
   double slot = plot.width() / categories.labels.size();
   bool dots = categories.labels.size() <= kMaxPointsWithDots;
-  for (std::size_t s = 0; s < categories.series.size(); ++s) {
-    uint32_t color = SeriesColor(s);
-    std::vector<TnPoint> line;
-    auto flush = [&] {
-      painter.Polyline(line, 1.5, color);
-      line.clear();
-    };
-    for (const auto& [category, value] : categories.series[s]) {
-      if (!std::isfinite(value)) {
-        flush();
-        continue;
+  for (int pass = 0; pass < 2; ++pass) {
+    for (std::size_t s = 0; s < categories.series.size(); ++s) {
+      const bool zero = ZeroSeries(chart.series[s]);
+      if (zero != (pass == 0)) continue;
+      const uint32_t color = zero ? kZeroColor : SeriesColor(s);
+      const double pen = zero ? 0.75 : 1.5;
+      std::vector<TnPoint> line;
+      auto flush = [&] {
+        painter.Polyline(line, pen, color);
+        line.clear();
+      };
+      for (const auto& [category, value] : categories.series[s]) {
+        if (!std::isfinite(value)) {
+          flush();
+          continue;
+        }
+        TnPoint point{plot.left + (category + 0.5) * slot, axis.Y(plot, value)};
+        line.push_back(point);
+        if (dots && !zero) painter.Dot(point.x, point.y, 2, color);
       }
-      TnPoint point{plot.left + (category + 0.5) * slot, axis.Y(plot, value)};
-      line.push_back(point);
-      if (dots) painter.Dot(point.x, point.y, 2, color);
+      flush();
     }
-    flush();
   }
 }
 
@@ -290,7 +304,7 @@ void DrawLineChart(CairoPainter& painter, const TnRect& rect, const TnChartData&
 
   DrawValueAxis(painter, axis, area, plot, font);
   DrawCategoryAxis(painter, categories.labels, area, plot, font);
-  DrawSeries(painter, categories, axis, plot);
+  DrawSeries(painter, chart, categories, axis, plot);
 }
 
 }  // namespace vireo
