@@ -25,6 +25,31 @@ const int kSerieZero = 1;
 
 }  // namespace
 
+std::vector<int> SecoesZebradas() {
+  return {kLinhaConta, kReservada,   kEspacoContas, kCabecalhoDias,
+          kLinhaDia,   kTotalContas, kLinhaSaldo};
+}
+
+void PercorrerEmpresas(TnrwReport* report, TnClientDataSet* empresas, bool consolidado,
+                       const std::function<bool(int64_t codigo)>& empresa) {
+  TMapEmp* mapa = empresas->GetMapper<TMapEmp>();
+  for (empresas->First(); !empresas->Eof(); empresas->Next()) {
+    PreencherCabecalhoEmpresa(report, mapa, consolidado);
+    if (!empresa(consolidado ? 0 : mapa->CODIGOPESSOAFIN->AsInteger())) continue;
+    if (consolidado) break;  // all companies together: one pass
+    report->SetCSLIsPageEnd(true);
+  }
+}
+
+void PercorrerDias(TnrwReport* report, TnClientDataSet* dias, const std::function<void()>& passo) {
+  const long long total = dias->RecordCount();
+  long long feitos = 0;
+  for (dias->First(); !dias->Eof(); dias->Next()) {
+    passo();
+    report->CSLShowProgress(++feitos, total);
+  }
+}
+
 TnTipoRelat LerTipoRelatorio(const std::string& texto) {
   const int valor = StrToIntDef(Trim(texto), trRelatorio);
   return valor == trGrafico || valor == trRelatGrafico ? static_cast<TnTipoRelat>(valor)

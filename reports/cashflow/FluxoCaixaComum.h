@@ -5,7 +5,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "host/core/datetime.h"
 #include "host/data/mapper.h"
@@ -33,6 +35,18 @@ enum TnSecaoFluxoCaixa : int {
   kLinhaSaldo = 14,     // opening line and total line
   kGrafico = 15,        // the company's chart
 };
+
+// The sections printed with alternating backgrounds: 8 to 14.
+std::vector<int> SecoesZebradas();
+
+// The company walk: `empresa` prints one company (its code, 0 for all
+// together) and answers whether it printed anything.  All companies together
+// are one pass; otherwise a company that printed ends its page.
+void PercorrerEmpresas(TnrwReport* report, TnClientDataSet* empresas, bool consolidado,
+                       const std::function<bool(int64_t codigo)>& empresa);
+
+// The day walk over the working dataset, in date order, with progress.
+void PercorrerDias(TnrwReport* report, TnClientDataSet* dias, const std::function<void()>& passo);
 
 // Reads pTipoRelatorio: a text that is not one of the kinds reads as the
 // listing.

@@ -40,10 +40,7 @@ TrptCashFlowActual::~TrptCashFlowActual() {
 
 std::string TrptCashFlowActual::Versao() { return "[versao: 1.1.103.0]"; }
 
-std::vector<int> TrptCashFlowActual::CriarListaSectionsParaZebrar() {
-  return {kLinhaConta, kReservada,   kEspacoContas, kCabecalhoDias,
-          kLinhaDia,   kTotalContas, kLinhaSaldo};
-}
+std::vector<int> TrptCashFlowActual::CriarListaSectionsParaZebrar() { return SecoesZebradas(); }
 
 void TrptCashFlowActual::DepoisConfigurar() {
   TnrwBaseDll::DepoisConfigurar();
@@ -107,30 +104,30 @@ void TrptCashFlowActual::ImprimirInterno() {
   ConfigurarColunaRctoPgto();
   FCdsEmpresa =
       ExecutarSQL(SelectEmpresasFluxo(FCodigoEscrit), {}, true, false, -1, "", nullptr, true);
-  TMapEmp* empresa = FCdsEmpresa->GetMapper<TMapEmp>();
-  const bool consolidado = FCodigoEscrit.empty();
-  for (FCdsEmpresa->First(); !FCdsEmpresa->Eof(); FCdsEmpresa->Next()) {
-    FChart = EhGrafico(FTipoRelatorio) ? PrepararGrafico(FReport, 2) : nullptr;
-    Zerar();
-    TnEntidadesEmpresa entidades(FItensFluxoCaixa, FDadosCC);
-    CarregarEMesclar(consolidado ? 0 : empresa->CODIGOPESSOAFIN->AsInteger());
-    if (FCdsTituloData->IsEmpty()) continue;
+  PercorrerEmpresas(FReport, FCdsEmpresa, FCodigoEscrit.empty(),
+                    [this](int64_t codigo) { return ImprimirEmpresa(codigo); });
+}
 
-    PreencherCabecalhoEmpresa(FReport, empresa, consolidado);
-    if (EhListagem(FTipoRelatorio)) FLimite = ImprimirBlocoContas(FReport, *FDadosCC);
-    SaldoInicial();
-    if (EhListagem(FTipoRelatorio)) {
-      FReport->LabelByName("Etiqueta4")->SetVisible(FDetalharCliForHist);
-      FReport->RepPrintSection(kCabecalhoDias);
-    }
-    ImprimirLinhaSaldoAnterior();
-    PercorrerDias();
-    ImprimirLinhaTotal();
-    entidades.Liberar();
-    if (EhGrafico(FTipoRelatorio)) FReport->RepPrintSection(kGrafico);
-    if (consolidado) break;  // all companies together: one pass
-    FReport->SetCSLIsPageEnd(true);
+// One company (0: all together); false when it had nothing to print.
+bool TrptCashFlowActual::ImprimirEmpresa(int64_t codigo) {
+  FChart = EhGrafico(FTipoRelatorio) ? PrepararGrafico(FReport, 2) : nullptr;
+  Zerar();
+  TnEntidadesEmpresa entidades(FItensFluxoCaixa, FDadosCC);
+  CarregarEMesclar(codigo);
+  if (FCdsTituloData->IsEmpty()) return false;
+
+  if (EhListagem(FTipoRelatorio)) FLimite = ImprimirBlocoContas(FReport, *FDadosCC);
+  SaldoInicial();
+  if (EhListagem(FTipoRelatorio)) {
+    FReport->LabelByName("Etiqueta4")->SetVisible(FDetalharCliForHist);
+    FReport->RepPrintSection(kCabecalhoDias);
   }
+  ImprimirLinhaSaldoAnterior();
+  PercorrerDias();
+  ImprimirLinhaTotal();
+  entidades.Liberar();
+  if (EhGrafico(FTipoRelatorio)) FReport->RepPrintSection(kGrafico);
+  return true;
 }
 
 void TrptCashFlowActual::Zerar() {
@@ -173,13 +170,8 @@ void TrptCashFlowActual::ImprimirLinhaSaldoAnterior() {
 void TrptCashFlowActual::PercorrerDias() {
   TMapLst* dia = FCdsTituloData->GetMapper<TMapLst>();
   TMapLstDet* det = FCdsTituloDataDet->GetMapper<TMapLstDet>();
-  const long long total = FCdsTituloData->RecordCount();
-  long long feitos = 0;
   FCdsTituloDataDet->First();
-  for (FCdsTituloData->First(); !FCdsTituloData->Eof(); FCdsTituloData->Next()) {
-    PassoDia(*dia, *det);
-    FReport->CSLShowProgress(++feitos, total);
-  }
+  ::vireo::PercorrerDias(FReport, FCdsTituloData.get(), [&] { PassoDia(*dia, *det); });
 }
 
 void TrptCashFlowActual::PassoDia(TMapLst& dia, TMapLstDet& det) {

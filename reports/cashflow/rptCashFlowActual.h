@@ -64,7 +64,7 @@ class TrptCashFlowActual : public TnrwBaseDll {
   void CriarDataSets();
   void LerParametros();
   void ConfigurarColunaRctoPgto();
-  void ImprimirEmpresa(int64_t codigo_escrit);
+  bool ImprimirEmpresa(int64_t codigo);
   void Zerar();
   void CarregarEMesclar(int64_t codigo_escrit);
   void SaldoInicial();

@@ -37,10 +37,7 @@ TrptCashFlowComparison::~TrptCashFlowComparison() {
 
 std::string TrptCashFlowComparison::Versao() { return "[versao: 1.0.0.0]"; }
 
-std::vector<int> TrptCashFlowComparison::CriarListaSectionsParaZebrar() {
-  return {kLinhaConta, kReservada,   kEspacoContas, kCabecalhoDias,
-          kLinhaDia,   kTotalContas, kLinhaSaldo};
-}
+std::vector<int> TrptCashFlowComparison::CriarListaSectionsParaZebrar() { return SecoesZebradas(); }
 
 void TrptCashFlowComparison::DepoisConfigurar() {
   TnrwBaseDll::DepoisConfigurar();
@@ -79,28 +76,28 @@ void TrptCashFlowComparison::ImprimirInterno() {
   const bool limite = FColunaExibir == coSaldoLimite;
   FReport->SetValues("pTituloSaldo1", limite ? "Saldo sem Limite" : "Saldo Previsto");
   FReport->SetValues("pTituloSaldo2", limite ? "Saldo com Limite" : "Saldo Realizado");
-  TMapEmp* empresa = FCdsEmpresa->GetMapper<TMapEmp>();
-  const bool consolidado = FCodigoEscrit.empty();
-  for (FCdsEmpresa->First(); !FCdsEmpresa->Eof(); FCdsEmpresa->Next()) {
-    FChart = EhGrafico(FTipoRelatorio) ? PrepararGrafico(FReport, kSeries) : nullptr;
-    if (FChart != nullptr) FChart->Series(kSerieRealizado)->SetValueFormat(kFormatoSaldo);
-    Zerar();
-    TnEntidadesEmpresa entidades(FItensFluxoCaixa, FDadosCC);
-    CarregarEMesclar(consolidado ? 0 : empresa->CODIGOPESSOAFIN->AsInteger());
-    if (FCdsTituloData->IsEmpty()) continue;
+  PercorrerEmpresas(FReport, FCdsEmpresa, FCodigoEscrit.empty(),
+                    [this](int64_t codigo) { return ImprimirEmpresa(codigo); });
+}
 
-    PreencherCabecalhoEmpresa(FReport, empresa, consolidado);
-    if (EhListagem(FTipoRelatorio)) FLimite = ImprimirBlocoContas(FReport, *FDadosCC);
-    SaldoInicial();
-    if (EhListagem(FTipoRelatorio)) FReport->RepPrintSection(kCabecalhoDias);
-    ImprimirLinhaSaldoAnterior();
-    PercorrerDias();
-    ImprimirLinhaTotal();
-    entidades.Liberar();
-    if (EhGrafico(FTipoRelatorio)) FReport->RepPrintSection(kGrafico);
-    if (consolidado) break;  // all companies together: one pass
-    FReport->SetCSLIsPageEnd(true);
-  }
+// One company (0: all together); false when it had nothing to print.
+bool TrptCashFlowComparison::ImprimirEmpresa(int64_t codigo) {
+  FChart = EhGrafico(FTipoRelatorio) ? PrepararGrafico(FReport, kSeries) : nullptr;
+  if (FChart != nullptr) FChart->Series(kSerieRealizado)->SetValueFormat(kFormatoSaldo);
+  Zerar();
+  TnEntidadesEmpresa entidades(FItensFluxoCaixa, FDadosCC);
+  CarregarEMesclar(codigo);
+  if (FCdsTituloData->IsEmpty()) return false;
+
+  if (EhListagem(FTipoRelatorio)) FLimite = ImprimirBlocoContas(FReport, *FDadosCC);
+  SaldoInicial();
+  if (EhListagem(FTipoRelatorio)) FReport->RepPrintSection(kCabecalhoDias);
+  ImprimirLinhaSaldoAnterior();
+  PercorrerDias();
+  ImprimirLinhaTotal();
+  entidades.Liberar();
+  if (EhGrafico(FTipoRelatorio)) FReport->RepPrintSection(kGrafico);
+  return true;
 }
 
 void TrptCashFlowComparison::Zerar() {
@@ -157,12 +154,7 @@ void TrptCashFlowComparison::ImprimirLinhaSaldoAnterior() {
 
 void TrptCashFlowComparison::PercorrerDias() {
   TMapLst* dia = FCdsTituloData->GetMapper<TMapLst>();
-  const long long total = FCdsTituloData->RecordCount();
-  long long feitos = 0;
-  for (FCdsTituloData->First(); !FCdsTituloData->Eof(); FCdsTituloData->Next()) {
-    PassoDia(*dia);
-    FReport->CSLShowProgress(++feitos, total);
-  }
+  ::vireo::PercorrerDias(FReport, FCdsTituloData.get(), [&] { PassoDia(*dia); });
 }
 
 // Every day prints, whatever its amounts.

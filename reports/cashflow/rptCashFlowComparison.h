@@ -54,6 +54,7 @@ class TrptCashFlowComparison : public TnrwBaseDll {
  private:
   void CriarDataSets();
   void LerParametros();
+  bool ImprimirEmpresa(int64_t codigo);
   void Zerar();
   void CarregarEMesclar(int64_t codigo_escrit);
   void SaldoInicial();

@@ -101,7 +101,9 @@ void DrawLegend(CairoPainter& painter, const TnChartData& chart, Box& area) {
   std::vector<std::vector<Item>> rows(1);
   double row_width = 0;
   for (std::size_t s = 0; s < chart.series.size(); ++s) {
+    // An unnamed series (the zero line) or one without points says nothing.
     if (s >= chart.series_names.size() || chart.series_names[s].empty()) continue;
+    if (chart.series[s].empty()) continue;
     Item item{chart.series_names[s], s, 0};
     item.text_width = painter.TextWidth(item.name, font) + 1;
     double width = kSwatch + 4 + item.text_width + 12;
@@ -138,12 +140,16 @@ void DrawNoData(CairoPainter& painter, Box area) {
   painter.Text(plot.rect(), "Sem dados", Font(8, 0x808080, false, true), TnAlign::Center, false);
 }
 
-// The value range, widened to zero when that does not squash the lines.
-bool ValueRange(const Categories& categories, double& low, double& high) {
+// The value range, widened to zero when that does not squash the lines.  A
+// zero line does not count: it shows where zero is when zero is in view,
+// and must not pull a balance far from zero down into a flat line.
+bool ValueRange(const TnChartData& chart, const Categories& categories, double& low, double& high) {
+  const bool only_zero_lines = std::all_of(chart.series.begin(), chart.series.end(), ZeroSeries);
   low = INFINITY;
   high = -INFINITY;
-  for (const auto& points : categories.series) {
-    for (const auto& point : points) {
+  for (std::size_t s = 0; s < categories.series.size(); ++s) {
+    if (!only_zero_lines && ZeroSeries(chart.series[s])) continue;
+    for (const auto& point : categories.series[s]) {
       if (!std::isfinite(point.second)) continue;
       low = std::min(low, point.second);
       high = std::max(high, point.second);
@@ -205,14 +211,21 @@ void DrawCategoryAxis(CairoPainter& painter, const std::vector<std::string>& lab
   int count = static_cast<int>(labels.size());
   double slot = plot.width() / count;
   int step = ChartLabelStep(count, widest, plot.width());
+  double last_right = -INFINITY;  // where the previous label's text ends
   for (int i = 0; i < count; i += step) {
     double center = plot.left + (i + 0.5) * slot;
     double width = std::max(slot * step, widest + 1);
     double left =
         std::clamp(center - width / 2, area.left, std::max(area.left, area.right - width));
     painter.Line(center, plot.bottom, center, plot.bottom + 4, 1, kAxisColor);
+    // A label pushed back inside the chart at its edge may reach the one
+    // before it: then it is left out.
+    const double text_width = painter.TextWidth(labels[i], font);
+    const double text_left = left + (width - text_width) / 2;
+    if (labels[i].empty() || text_left < last_right + kLabelGap / 2) continue;
     painter.Text({left, plot.bottom + 4, width, kLabelHeight}, labels[i], font, TnAlign::Center,
                  false);
+    last_right = text_left + text_width;
   }
 }
 
@@ -226,6 +239,7 @@ void DrawSeries(CairoPainter& painter, const TnChartData& chart, const Categorie
     for (std::size_t s = 0; s < categories.series.size(); ++s) {
       const bool zero = ZeroSeries(chart.series[s]);
       if (zero != (pass == 0)) continue;
+      if (zero && (axis.scale.low > 0 || axis.scale.high < 0)) continue;  // zero out of view
       const uint32_t color = zero ? kZeroColor : SeriesColor(s);
       const double pen = zero ? 0.75 : 1.5;
       std::vector<TnPoint> line;
@@ -248,6 +262,10 @@ void DrawSeries(CairoPainter& painter, const TnChartData& chart, const Categorie
 }
 
 }  // namespace
+
+std::vector<std::string> ChartCategoryLabels(const TnChartData& chart) {
+  return CollectCategories(chart).labels;
+}
 
 ChartScale NiceChartScale(double min, double max, int max_ticks) {
   if (!std::isfinite(min) || !std::isfinite(max)) return {};
@@ -291,7 +309,7 @@ void DrawLineChart(CairoPainter& painter, const TnRect& rect, const TnChartData&
 
   Categories categories = CollectCategories(chart);
   double low, high;
-  if (categories.labels.empty() || !ValueRange(categories, low, high)) {
+  if (categories.labels.empty() || !ValueRange(chart, categories, low, high)) {
     DrawNoData(painter, area);
     return;
   }
