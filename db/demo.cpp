@@ -1,5 +1,6 @@
 #include "db/demo.h"
 
+#include "db/demo_cashflow.h"
 #include "db/demo_context.h"
 #include "host/core/exception.h"
 #include "host/data/dataset.h"
@@ -38,6 +39,7 @@ DemoSummary GenerateDemo(TnConnection& connection, const DemoOptions& options) {
   demo::GenerateCash(context);
   demo::GenerateAccounting(context);
   demo::GenerateCostShares(context);
+  demo::GenerateOpenTitles(context, options.seed);
   transaction->Commit();
 
   DemoSummary summary;
