@@ -37,6 +37,7 @@ DemoSummary GenerateDemo(TnConnection& connection, const DemoOptions& options) {
   demo::GenerateLedgerCharts(context);
   demo::GenerateCash(context);
   demo::GenerateAccounting(context);
+  demo::GenerateTitles(context, options.seed);
   transaction->Commit();
 
   DemoSummary summary;

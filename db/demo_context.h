@@ -164,5 +164,9 @@ std::string CashEntryText(DemoRandom& random, const std::string& document);
 // Accounting entries generated for the documents of every origin kind, their
 // cost-centre allocations and the documents themselves (demo_accounting*.cpp).
 void GenerateAccounting(DemoContext& context);
+// Payable and receivable titles in every situation with their payments,
+// receipts and settlements, boletos and index quotations (demo_titles.cpp),
+// on a random stream of their own drawn from the demo seed.
+void GenerateTitles(DemoContext& context, uint64_t seed);
 
 }  // namespace vireo::demo
