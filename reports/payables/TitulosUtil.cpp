@@ -56,11 +56,17 @@ std::string SufixoModelo(int modelo) {
   }
 }
 
+std::string DataSQL(TDateTime data) {
+  return ValorParaSQL(Variant::FromDateTime(data), TFieldKind::Date);
+}
+
+std::string InteiroSQL(int valor) { return ValorParaSQL(valor, TFieldKind::Integer); }
+
 std::string TiposContatoTelefone() {
   std::string lista;
   for (int tipo : {1, 2, 3, 5, 0, 4}) {
     if (!lista.empty()) lista += ",";
-    lista += ValorParaSQL(tipo, TFieldKind::Integer);
+    lista += InteiroSQL(tipo);
   }
   return lista;
 }

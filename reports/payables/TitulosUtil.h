@@ -39,6 +39,10 @@ enum TnModeloTitulo { mtContabil = 0, mtFinanceiro = 1 };
 // " - Modelo Contábil", " - Modelo Financeiro", or nothing for other values.
 std::string SufixoModelo(int modelo);
 
+// SQL literals of a date (field type date) and of an integer.
+std::string DataSQL(TDateTime data);
+std::string InteiroSQL(int valor);
+
 // The contact kinds that may hold a telephone, in the order the queries
 // list them: "1,2,3,5,0,4".
 std::string TiposContatoTelefone();

@@ -8,11 +8,6 @@ namespace vireo {
 
 namespace {
 
-std::string Data(TDateTime data) {
-  return ValorParaSQL(Variant::FromDateTime(data), TFieldKind::Date);
-}
-std::string Inteiro(int valor) { return ValorParaSQL(valor, TFieldKind::Integer); }
-
 std::string CampoQuebra(int tipo_quebra) {
   switch (tipo_quebra) {
     case tqPessoa:
@@ -27,8 +22,8 @@ std::string CampoQuebra(int tipo_quebra) {
 }  // namespace
 
 std::string FiltroDadoContasPagar(const TnFiltroContasPagar& filtro) {
-  const std::string inicio = Data(filtro.DataInicial);
-  const std::string fim = Data(filtro.DataFinal);
+  const std::string inicio = DataSQL(filtro.DataInicial);
+  const std::string fim = DataSQL(filtro.DataFinal);
   std::string sql;
   if (filtro.DataFiltrar == dtVencimento) {
     sql = " WHERE CP.DATAVENCIMENTOPAG >= " + inicio + " AND CP.DATAVENCIMENTOPAG <= " + fim + " ";
@@ -36,10 +31,10 @@ std::string FiltroDadoContasPagar(const TnFiltroContasPagar& filtro) {
     sql = " WHERE CP.DATALANCAMENTOPAG >= " + inicio + " AND CP.DATALANCAMENTOPAG <= " + fim + " ";
   }
   if (filtro.Modelo != mtContabil) {
-    sql += " AND CP.SITUACAOPAG IN (" + Inteiro(1) + "," + Inteiro(2) + ")";
+    sql += " AND CP.SITUACAOPAG IN (" + InteiroSQL(1) + "," + InteiroSQL(2) + ")";
   } else {
-    sql += " AND (((CP.SITUACAOPAG IN (" + Inteiro(3) + ")) and (BX.DATALANCAMENTOBAIXA > " + fim +
-           "))" + " or (CP.SITUACAOPAG IN (" + Inteiro(1) + "," + Inteiro(2) + ")))";
+    sql += " AND (((CP.SITUACAOPAG IN (" + InteiroSQL(3) + ")) and (BX.DATALANCAMENTOBAIXA > " +
+           fim + "))" + " or (CP.SITUACAOPAG IN (" + InteiroSQL(1) + "," + InteiroSQL(2) + ")))";
   }
   if (!filtro.CodigoFornecedor.empty()) {
     sql += FilterInterval("PE.CODIGOPESSOAFIN", filtro.CodigoFornecedor, {1}, true, 0);
@@ -52,7 +47,7 @@ std::string FiltroDadoContasPagar(const TnFiltroContasPagar& filtro) {
 
 std::string SelectContasPagar(const TnFiltroContasPagar& filtro, const std::string& filtro_dado) {
   const std::string quebra = CampoQuebra(filtro.TipoQuebra);
-  const std::string fim = Data(filtro.DataFinal);
+  const std::string fim = DataSQL(filtro.DataFinal);
   return "SELECT " + quebra + " CAMPOQUEBRA " + ",CP.CODIGOESCRIT " + ",EMP.NOME AS NOMEEMPRESA " +
          ",EMP.INSCFEDERAL AS INSCRFEDERALEMPRESA " + ",PE.CODIGOPESSOAFIN AS CODIGOFORNECEDOR " +
          ",PE.NOME AS NOMEFORNECEDOR " + ",CP.CODIGOPAGARCAB " + ",CP.CODIGOPAGAR " +

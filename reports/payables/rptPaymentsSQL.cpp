@@ -2,6 +2,7 @@
 
 #include "host/data/selection.h"
 #include "host/data/sql.h"
+#include "reports/payables/TitulosUtil.h"
 
 namespace vireo {
 
@@ -12,8 +13,6 @@ constexpr int kContaSintetica = 1;
 // FPRACERTOCX.ORIGEMCAIXA of the entry that moves a current account.
 constexpr int kOrigemCaixa = 2;
 
-std::string Inteiro(int valor) { return ValorParaSQL(valor, TFieldKind::Integer); }
-
 std::string FiltroContaCaixa(const std::string& codigo_conta) {
   return std::string("and (select count(*) ") + "from FPRACERTOCP PG " + "join FPRACERTOCX AX " +
          "on AX.CODIGOESCRIT = EM.CODIGOESCRIT " + "and AX.CODIGOACERTO = PG.CODIGOACERTO " +
@@ -21,7 +20,7 @@ std::string FiltroContaCaixa(const std::string& codigo_conta) {
          "and CX.CODIGOCAIXA = AX.CODIGOCAIXA " + "where PG.CODIGOESCRIT = EM.CODIGOESCRIT " +
          "and PG.CODIGOPAGARCAB = CB.CODIGOPAGARCAB " + "and PG.CODIGOPAGAR = CB.CODIGOPAGAR " +
          FilterInterval("CX.CODIGOCONTA", codigo_conta, {1}, true, 0) +
-         "and AX.ORIGEMCAIXA = " + Inteiro(kOrigemCaixa) + ") > 0 ";
+         "and AX.ORIGEMCAIXA = " + InteiroSQL(kOrigemCaixa) + ") > 0 ";
 }
 
 }  // namespace
@@ -64,7 +63,7 @@ std::string SelectPagamentos(const TnFiltroPagamentos& filtro) {
 std::string SelectContasSinteticas(const std::string& codigo_conta) {
   return "select CODIGOCONTA from FPRCONTA where " +
          FilterInterval("CODIGOCONTA", codigo_conta, {1}, false, 0) +
-         "and TIPOCONTA = " + Inteiro(kContaSintetica) + "order by TIPOCONTA";
+         "and TIPOCONTA = " + InteiroSQL(kContaSintetica) + "order by TIPOCONTA";
 }
 
 }  // namespace vireo

@@ -8,10 +8,6 @@ namespace vireo {
 
 namespace {
 
-std::string Data(TDateTime data) {
-  return ValorParaSQL(Variant::FromDateTime(data), TFieldKind::Date);
-}
-
 std::string CampoQuebra(int tipo_quebra) {
   switch (tipo_quebra) {
     case tqPessoa:
@@ -41,8 +37,8 @@ std::string SelectRecebimentos(const TnFiltroRecebimentos& filtro) {
          "CR.CODIGORECEBER = CB.CODIGORECEBER) " +
          "LEFT join PessoaFinanceiro PE ON (PE.CODIGOPESSOAFIN = CR.CODIGOPESSOAFIN) " +
          "LEFT join PessoaFinanceiro EMP ON (EMP.CODIGOPESSOAFIN = CR.CODIGOESCRIT)";
-  sql += " WHERE CB.DATALANCAMENTOBAIXA >= " + Data(filtro.DataInicial) + " " +
-         " AND CB.DATALANCAMENTOBAIXA <= " + Data(filtro.DataFinal) + " ";
+  sql += " WHERE CB.DATALANCAMENTOBAIXA >= " + DataSQL(filtro.DataInicial) + " " +
+         " AND CB.DATALANCAMENTOBAIXA <= " + DataSQL(filtro.DataFinal) + " ";
   if (!filtro.CodigoCliente.empty()) {
     sql += FilterInterval("PE.CODIGOPESSOAFIN", filtro.CodigoCliente, {1}, true, 0);
   }

@@ -11,11 +11,6 @@ namespace {
 
 enum TipoCon { kFirebird = 0, kOracle = 1, kSqlServer = 2 };
 
-std::string Data(TDateTime data) {
-  return ValorParaSQL(Variant::FromDateTime(data), TFieldKind::Date);
-}
-std::string Inteiro(int valor) { return ValorParaSQL(valor, TFieldKind::Integer); }
-
 std::string CampoQuebra(int tipo_quebra) {
   switch (tipo_quebra) {
     case tqPessoa:
@@ -59,8 +54,8 @@ std::string SubSelectTelefone(int tipo_con) {
 std::string SelectContasReceber(const TnFiltroContasReceber& filtro, int tipo_con) {
   const std::string quebra = CampoQuebra(filtro.TipoQuebra);
   const std::string telefone = SubSelectTelefone(tipo_con);
-  const std::string inicio = Data(filtro.DataInicial);
-  const std::string fim = Data(filtro.DataFinal);
+  const std::string inicio = DataSQL(filtro.DataInicial);
+  const std::string fim = DataSQL(filtro.DataFinal);
   std::string sql = "SELECT " + quebra + " CAMPOQUEBRA " + ",CR.CODIGOESCRIT " +
                     ",EMP.NOME AS NOMEEMPRESA " + ",EMP.INSCFEDERAL AS INSCRFEDERALEMPRESA " +
                     ",PE.CODIGOPESSOAFIN AS CODIGOCLIENTE " + ",PE.NOME AS NOMECLIENTE " + ",( " +
@@ -87,10 +82,10 @@ std::string SelectContasReceber(const TnFiltroContasReceber& filtro, int tipo_co
   sql += " WHERE CR.DATAVENCIMENTOREC >= " + inicio + " " + " AND CR.DATAVENCIMENTOREC <= " + fim +
          " ";
   if (filtro.Modelo != mtContabil) {
-    sql += " AND CR.SITUACAOREC IN (" + Inteiro(1) + "," + Inteiro(2) + ")";
+    sql += " AND CR.SITUACAOREC IN (" + InteiroSQL(1) + "," + InteiroSQL(2) + ")";
   } else {
-    sql += " AND (((CR.SITUACAOREC IN (" + Inteiro(3) + ")) and (BX.DATALANCAMENTOBAIXA > " + fim +
-           "))" + " or (CR.SITUACAOREC IN (" + Inteiro(1) + "," + Inteiro(2) + ")))";
+    sql += " AND (((CR.SITUACAOREC IN (" + InteiroSQL(3) + ")) and (BX.DATALANCAMENTOBAIXA > " +
+           fim + "))" + " or (CR.SITUACAOREC IN (" + InteiroSQL(1) + "," + InteiroSQL(2) + ")))";
   }
   if (!filtro.CodigoCliente.empty()) {
     sql += FilterInterval("PE.CODIGOPESSOAFIN", filtro.CodigoCliente, {1}, true, 0);

@@ -3,6 +3,7 @@
 // the interest option.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -129,6 +130,36 @@ TEST_F(ContasReceberTest, PanelFollowsTheInterestOption) {
   EXPECT_EQ(controle("pTipoCalculo")->GetAsString(), "0");
   EXPECT_EQ(controle("pDataBase")->GetAsString(), "");
   EXPECT_EQ(controle("pCodigoMoeda")->GetAsString(), "");
+}
+
+// What `vireo params` shows after the panel handled the values, in order.
+std::string Painel(const std::string& args) {
+  const std::string cmd = std::string(VIREO_BIN) + " params rptReceivables " + args + " 2>&1";
+  std::string out;
+  FILE* pipe = popen(cmd.c_str(), "r");
+  char buf[512];
+  while (pipe != nullptr && fgets(buf, sizeof buf, pipe) != nullptr) out += buf;
+  if (pipe != nullptr) pclose(pipe);
+  return out;
+}
+
+std::string Linha(const std::string& painel, const std::string& nome) {
+  const size_t at = painel.find("  " + nome + " ");
+  return at == std::string::npos ? "" : painel.substr(at, painel.find('\n', at) - at);
+}
+
+TEST(PainelContasReceberTest, TheProgramShowsThePanelRules) {
+  const std::string ligado = Painel("-p pCalcularJuros=Sim -p pTipoCalculo=1");
+  EXPECT_NE(Linha(ligado, "pTipoCalculo").find("= 1 [obrigatório]"), std::string::npos) << ligado;
+  EXPECT_NE(Linha(ligado, "pDataBase").find("[obrigatório]"), std::string::npos) << ligado;
+  EXPECT_NE(Linha(ligado, "pCodigoMoeda").find("[obrigatório]"), std::string::npos) << ligado;
+  const std::string desligado =
+      Painel("-p pCalcularJuros=Sim -p pTipoCalculo=1 -p pCodigoMoeda=5 -p pCalcularJuros=False");
+  EXPECT_NE(Linha(desligado, "pTipoCalculo").find("= 0 [desabilitado]"), std::string::npos)
+      << desligado;
+  EXPECT_NE(Linha(desligado, "pCodigoMoeda").find("=  [desabilitado]"), std::string::npos)
+      << desligado;
+  EXPECT_NE(Linha(desligado, "pDataBase").find("[desabilitado]"), std::string::npos) << desligado;
 }
 
 TEST_F(ContasReceberTest, MonetaryCorrectionWithoutQuotationFailsTheprint) {
