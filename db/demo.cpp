@@ -40,6 +40,7 @@ DemoSummary GenerateDemo(TnConnection& connection, const DemoOptions& options) {
   demo::GenerateAccounting(context);
   demo::GenerateCostShares(context);
   demo::GenerateOpenTitles(context, options.seed);
+  demo::GenerateTitles(context, options.seed);
   transaction->Commit();
 
   DemoSummary summary;

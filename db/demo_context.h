@@ -181,5 +181,9 @@ void GenerateAccounting(DemoContext& context);
 // Shares of the apportionable cash legs over the cost centres
 // (demo_cost_shares.cpp).
 void GenerateCostShares(DemoContext& context);
+// Payable and receivable titles in every situation with their payments,
+// receipts and settlements, boletos and index quotations (demo_titles.cpp),
+// on a random stream of their own drawn from the demo seed.
+void GenerateTitles(DemoContext& context, uint64_t seed);
 
 }  // namespace vireo::demo
