@@ -1,6 +1,7 @@
 #include "db/demo.h"
 
 #include "db/demo_context.h"
+#include "db/demo_vouchers.h"
 #include "host/core/exception.h"
 #include "host/data/dataset.h"
 
@@ -37,6 +38,7 @@ DemoSummary GenerateDemo(TnConnection& connection, const DemoOptions& options) {
   demo::GenerateLedgerCharts(context);
   demo::GenerateCash(context);
   demo::GenerateAccounting(context);
+  demo::GenerateVouchers(context, options.seed);
   transaction->Commit();
 
   DemoSummary summary;
