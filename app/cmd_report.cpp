@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "host/core/display_width.h"
 #include "host/core/exception.h"
 #include "host/data/connection.h"
+#include "host/data/host_session.h"
 #include "host/report/base_dll.h"
 #include "host/report/engine.h"
 #include "host/report/panel.h"
@@ -24,7 +26,23 @@ struct ReportOptions {
   std::vector<std::string> params;
   std::vector<std::string> outputs;
   std::string trace;
+  // Who prints and where; unset flags leave the environment's settings.
+  std::optional<int> user;
+  std::optional<int> company;
+  std::vector<std::string> denied;
 };
+
+void ApplySession(const ReportOptions& o) {
+  if (o.user) DefinirUsuario(*o.user);
+  if (o.company) DefinirEmpresaAtual(*o.company);
+  for (const std::string& right : o.denied) NegarDireito(right);
+}
+
+void AddSessionOptions(CLI::App* command, ReportOptions* o) {
+  command->add_option("--user", o->user, "Usuário logado (padrão: VIREO_USUARIO ou 0)");
+  command->add_option("--company", o->company, "Empresa atual (padrão: VIREO_EMPRESA)");
+  command->add_option("--deny", o->denied, "Direito negado ao usuário (repetível)");
+}
 
 // A column of the listings, as wide as it shows on a terminal.
 std::string Column(const std::string& text, std::size_t width) { return PadToWidth(text, width); }
@@ -52,6 +70,7 @@ void List() {
 }
 
 void Params(const ReportOptions& o) {
+  ApplySession(o);
   TnPluginInfo info = TnPluginCatalog().Resolve(o.report);
   std::string layout = info.Layout(o.layout);
   TnPrintSession s(TnLoadedPlugin::Open(info.path), layout);
@@ -91,6 +110,7 @@ TnPrintOutputs OutputsOf(const ReportOptions& o) {
 }
 
 void Print(const ReportOptions& o) {
+  ApplySession(o);
   TnPrintOutputs outputs = OutputsOf(o);
   TnPluginInfo info = TnPluginCatalog().Resolve(o.report);
   std::string layout = info.Layout(o.layout);
@@ -120,6 +140,7 @@ void RegisterReportCommands(CLI::App& app) {
   params->add_option("report", o->report, "Relatório ou caminho do plug-in")->required();
   params->add_option("--layout", o->layout, "Layout");
   params->add_option("-p,--param", o->params, "NOME=VALOR");
+  AddSessionOptions(params, o.get());
   params->callback([o] { Params(*o); });
 
   CLI::App* print = app.add_subcommand("print", "Imprime um relatório");
@@ -129,6 +150,7 @@ void RegisterReportCommands(CLI::App& app) {
   print->add_option("-p,--param", o->params, "NOME=VALOR");
   print->add_option("-o,--output", o->outputs, "Arquivo de saída (.pdf, .png, .txt)");
   print->add_option("--trace", o->trace, "Arquivo do rastro (JSON por linha)");
+  AddSessionOptions(print, o.get());
   print->callback([o] { Print(*o); });
 }
 

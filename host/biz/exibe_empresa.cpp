@@ -9,9 +9,9 @@ namespace vireo {
 bool ExibeEmpresaRel(const std::string& selection) {
   const std::vector<TnSelectionItem> items = ParseSelection(selection, "pCodigoEscrit");
   if (items.empty()) return false;
-  for (const TnSelectionItem& item : items) {
-    if (item.low != items.front().low || item.high != items.front().low) return false;
-  }
+  const int64_t company = items.front().low;
+  for (const TnSelectionItem& item : items)
+    if (item.low != company || item.high != company) return false;
   return true;
 }
 

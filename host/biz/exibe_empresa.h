@@ -1,4 +1,6 @@
-// Whether a report shows the company header for a company selection.
+// Whether a report shows the company header (name and CNPJ) for the
+// user's company selection: only when the selection names exactly one
+// company can one header speak for every line.
 #pragma once
 
 #include <string>
@@ -7,9 +9,8 @@
 
 namespace vireo {
 
-// True exactly when the selection names one company ("1", "1..1", " 1 ");
-// false when it is empty or names several.  EnParam for text that is no
-// selection.
+// True for "1", " 1 ", "1..1" or "1;1"; false for an empty selection or one
+// naming several companies.  Text that is no selection raises EnParam.
 VIREO_API bool ExibeEmpresaRel(const std::string& selection);
 
 }  // namespace vireo

@@ -148,6 +148,33 @@ int64_t StrToInt64Def(const std::string& text, int64_t def) {
   return TryStrToInt64(text, out) ? out : def;
 }
 
+bool TryStrToBool(const std::string& text, bool& out) {
+  const std::string s = LowerCase(Trim(text));
+  if (s == "true" || s == "sim") {
+    out = true;
+    return true;
+  }
+  if (s == "false" || s == "não" || s == "nao") {
+    out = false;
+    return true;
+  }
+  int64_t number = 0;
+  if (!TryStrToInt64(s, number)) return false;
+  out = number != 0;
+  return true;
+}
+
+bool StrToBool(const std::string& text) {
+  bool out = false;
+  if (!TryStrToBool(text, out)) Fail(text, "um valor booleano válido");
+  return out;
+}
+
+bool StrToBoolDef(const std::string& text, bool def) {
+  bool out = false;
+  return TryStrToBool(text, out) ? out : def;
+}
+
 bool TryStrToInt(const std::string& text, int& out) {
   int64_t wide = 0;
   if (!TryStrToInt64(text, wide) || wide < INT_MIN || wide > INT_MAX) return false;

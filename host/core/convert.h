@@ -46,6 +46,12 @@ VIREO_API TDateTime StrToTime(const std::string& text);
 VIREO_API bool TryStrToDateTime(const std::string& text, TDateTime& out);
 VIREO_API TDateTime StrToDateTime(const std::string& text);
 
+// "True"/"False" and "Sim"/"Não" (also "Nao") in any case, or a whole
+// number (0 false, any other true); surrounding blanks are ignored.
+VIREO_API bool TryStrToBool(const std::string& text, bool& out);
+VIREO_API bool StrToBool(const std::string& text);
+VIREO_API bool StrToBoolDef(const std::string& text, bool def);
+
 // Upper-case hexadecimal, zero-padded to at least `digits` characters.
 // Negative values show their 64-bit two's complement.
 VIREO_API std::string IntToHex(int64_t value, int digits);

@@ -86,6 +86,10 @@ std::string TrimRight(const std::string& text) {
 
 std::string Trim(const std::string& text) { return TrimLeft(TrimRight(text)); }
 
+std::string TemDados(const std::string& text, const std::string& before, const std::string& after) {
+  return Trim(text).empty() ? std::string() : before + text + after;
+}
+
 std::string UpperCase(const std::string& text) { return MapCase<true>(text); }
 std::string LowerCase(const std::string& text) { return MapCase<false>(text); }
 

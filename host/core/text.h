@@ -31,6 +31,11 @@ VIREO_API bool SameText(std::string_view a, std::string_view b);
 VIREO_API std::string StringReplace(const std::string& text, const std::string& from,
                                     const std::string& to, bool all = true);
 
+// before + text + after when the text is not blank, else "": the pieces of a
+// line that only show when there is something to show.
+VIREO_API std::string TemDados(const std::string& text, const std::string& before,
+                               const std::string& after);
+
 // Number of characters of a UTF-8 text.
 VIREO_API std::size_t Utf8Length(const std::string& text);
 // `count` characters from character `start` (0-based), clipped to the text.

@@ -113,6 +113,10 @@ TnSQLGuard::~TnSQLGuard() { DestruirSQL(dataset_); }
 
 TnClientDataSet* TnDMConexao::ExecuteQueryView(const std::string& sql) { return ExecutarSQL(sql); }
 
+TnSelecao& TnDMConexao::Selecao() { return SelecaoAtual(); }
+
+int TnDMConexao::CodigoUsuario() const { return PegarUsuario(); }
+
 TnDMConexao& nDMConexao() {
   static TnDMConexao module;
   return module;

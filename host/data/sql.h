@@ -8,6 +8,7 @@
 
 #include "host/core/export.h"
 #include "host/core/variant.h"
+#include "host/data/host_session.h"
 
 namespace vireo {
 
@@ -71,10 +72,13 @@ class VIREO_API TnSQLGuard {
   TnClientDataSet*& dataset_;
 };
 
-// The connection module of the host.
+// The connection module of the host: queries, the current selection (the
+// company the user works in) and the logged-in user (host/data/host_session.h).
 class VIREO_API TnDMConexao {
  public:
   TnClientDataSet* ExecuteQueryView(const std::string& sql);
+  TnSelecao& Selecao();
+  int CodigoUsuario() const;
 };
 VIREO_API TnDMConexao& nDMConexao();
 

@@ -106,6 +106,20 @@ TEST(StrToFloat, UsesOnlyTheLocaleDecimalSeparator) {
   EXPECT_EQ(out, 1.5);
 }
 
+TEST(StrToBool, WordsOfBothLanguagesAndWholeNumbers) {
+  for (const char* text : {"True", "true", " TRUE ", "Sim", "SIM", "1", "-3", "12"})
+    EXPECT_TRUE(StrToBool(text)) << text;
+  for (const char* text : {"False", "false", "Não", "NÃO", "nao", "0", " 0 "})
+    EXPECT_FALSE(StrToBool(text)) << text;
+  for (const char* text : {"", "yes", "S", "1,5", "verdadeiro", "True1"}) {
+    bool out = true;
+    EXPECT_FALSE(TryStrToBool(text, out)) << text;
+  }
+  ExpectConvertError([] { StrToBool("talvez"); }, "'talvez' não é um valor booleano válido");
+  EXPECT_TRUE(StrToBoolDef("x", true));
+  EXPECT_FALSE(StrToBoolDef("false", true));
+}
+
 TEST(IntToHex, UpperCaseZeroPadded) {
   EXPECT_EQ(IntToHex(255, 2), "FF");
   EXPECT_EQ(IntToHex(255, 4), "00FF");

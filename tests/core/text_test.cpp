@@ -37,6 +37,13 @@ TEST(Text, Utf8CountsCharacters) {
   EXPECT_EQ(Utf8Substr("ação", 9), "");
 }
 
+TEST(Text, TemDadosWrapsOnlyTextThatShows) {
+  EXPECT_EQ(TemDados("Matriz", " ", ""), " Matriz");
+  EXPECT_EQ(TemDados("x", "(", ")"), "(x)");
+  EXPECT_EQ(TemDados("", " ", "-"), "");
+  EXPECT_EQ(TemDados("  ", " ", "-"), "");
+}
+
 TEST(StrToStrArray, SplitsAtEverySeparator) {
   EXPECT_EQ(StrToStrArray("a b", " "), (Lines{"a", "b"}));
   EXPECT_EQ(StrToStrArray("a  b", " "), (Lines{"a", "", "b"}));
