@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/biz/telefone.h"
+#include "host/core/convert.h"
 #include "host/core/format.h"
 #include "host/core/text.h"
 #include "host/data/dataset.h"
@@ -38,6 +39,16 @@ class TnVoltarRegistro {
 };
 
 }  // namespace
+
+TnFiltroRecibo LerFiltroRecibo(TnrwReport* report) {
+  TnFiltroRecibo filtro;
+  filtro.CodigoEscrit = StrToIntDef(report->RepParam("pCodigoEscrit"), 0);
+  filtro.DataInicial = StrToDateDef(report->RepParam("pDataInicial"), 0);
+  filtro.DataFinal = StrToDateDef(report->RepParam("pDataFinal"), 0);
+  filtro.CodigoAcerto = Trim(report->RepParam("pCodigoAcerto"));
+  filtro.CodigoPessoaFin = Trim(report->RepParam("pCodigoPessoaFin"));
+  return filtro;
+}
 
 TnImpressaoRecibos::TnImpressaoRecibos(TnrwReport* report, TnClientDataSet* cds,
                                        const TnCamposRecibo& campos, const TnTextosRecibo& textos)

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/core/datetime.h"
+#include "reports/vouchers/ReciboSQL.h"
 
 namespace vireo {
 
@@ -58,6 +59,35 @@ struct TnCamposRecibo {
   TField* VALORDESCBAIXA{};
 };
 
+// The columns both reports' mappers name alike; the caller adds the four
+// of its own installment table (CODIGOCAB, DATAVENCIMENTO, HISTORICO,
+// PARCELA).
+template <class TMapper>
+TnCamposRecibo CamposComuns(const TMapper& m) {
+  TnCamposRecibo c;
+  c.LOGO = m.LOGO;
+  c.CODIGOPESSOAFIN = m.CODIGOPESSOAFIN;
+  c.NUMERORECIBO = m.NUMERORECIBO;
+  c.NOMEEMPRESA = m.NOMEEMPRESA;
+  c.INSCFEDERALEMPRESA = m.INSCFEDERALEMPRESA;
+  c.TELEFONE = m.TELEFONE;
+  c.ENDERECO = m.ENDERECO;
+  c.NOMEMUNICIPIO = m.NOMEMUNICIPIO;
+  c.SIGLAESTADO = m.SIGLAESTADO;
+  c.NOMECLI = m.NOMECLI;
+  c.INSCFEDERALCLI = m.INSCFEDERALCLI;
+  c.DATALANCAMENTOBAIXA = m.DATALANCAMENTOBAIXA;
+  c.VALORBAIXA = m.VALORBAIXA;
+  c.VALORJUROBAIXA = m.VALORJUROBAIXA;
+  c.VALORMULTABAIXA = m.VALORMULTABAIXA;
+  c.VALORDESCBAIXA = m.VALORDESCBAIXA;
+  return c;
+}
+
+// The panel's values: the company (0 when not a number), the dates (0 when
+// not dates) and the trimmed selections.
+TnFiltroRecibo LerFiltroRecibo(TnrwReport* report);
+
 // How one voucher differs from the other.
 struct TnTextosRecibo {
   const char* conta;           // ", Conta Pagar " / ", Conta Receber "
@@ -90,7 +120,7 @@ class TnImpressaoRecibos {
 
   TnrwReport* FReport;
   TnClientDataSet* FCds;
-  const TnCamposRecibo& FCampos;
+  const TnCamposRecibo FCampos;
   const TnTextosRecibo& FTextos;
   std::vector<TnpqObject*> FBordasBranco;  // the frame's sides on a blank line
   std::string FNumeroReciboAtual;

@@ -67,14 +67,9 @@ class TrptPaymentVoucher : public TnrwBaseDll {
   void DoParamExit(TObject* sender, TnpqParamItem* param) override;
 
  private:
-  void LerParametros();
   TnCamposRecibo Campos() const;
 
-  int FCodigoEscrit = 0;
-  TDateTime FDataInicial = 0;
-  TDateTime FDataFinal = 0;
-  std::string FCodigoAcerto;
-  std::string FCodigoPessoaFin;
+  TnFiltroRecibo FFiltro;  // company, dates, settlement and payee selections
   TnClientDataSet* FCds = nullptr;
   TnMapperRel* FMapperRel = nullptr;  // owned by FCds
 };
