@@ -2,6 +2,7 @@
 
 #include "db/demo_cashflow.h"
 #include "db/demo_context.h"
+#include "db/demo_vouchers.h"
 #include "host/core/exception.h"
 #include "host/data/dataset.h"
 
@@ -41,6 +42,7 @@ DemoSummary GenerateDemo(TnConnection& connection, const DemoOptions& options) {
   demo::GenerateCostShares(context);
   demo::GenerateOpenTitles(context, options.seed);
   demo::GenerateTitles(context, options.seed);
+  demo::GenerateVouchers(context, options.seed);
   transaction->Commit();
 
   DemoSummary summary;
