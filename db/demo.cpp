@@ -37,6 +37,9 @@ DemoSummary GenerateDemo(TnConnection& connection, const DemoOptions& options) {
   demo::GenerateLedgerCharts(context);
   demo::GenerateCash(context);
   demo::GenerateAccounting(context);
+  demo::GenerateCheques(context);
+  demo::GenerateSettlementCharges(context);
+  demo::GenerateAccountBalances(context);
   transaction->Commit();
 
   DemoSummary summary;

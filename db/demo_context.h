@@ -92,6 +92,10 @@ class DemoContext {
   DemoContext(TnWriteTransaction& transaction, const DemoOptions& options);
 
   DemoRandom& Random() { return random_; }
+  // The demo's seed, for a step that draws from a sequence of its own.
+  uint32_t Seed() const { return seed_; }
+  // For a step that derives rows from those written (INSERT ... SELECT).
+  TnWriteTransaction& Transaction() { return transaction_; }
   int Scale() const { return scale_; }
   DemoIds& Ids() { return ids_; }
 
@@ -107,6 +111,7 @@ class DemoContext {
  private:
   TnWriteTransaction& transaction_;
   DemoRandom random_;
+  uint32_t seed_;
   int scale_;
   DemoIds ids_;
   std::map<std::string, std::unique_ptr<TableWriter>> writers_;
@@ -164,5 +169,11 @@ std::string CashEntryText(DemoRandom& random, const std::string& document);
 // Accounting entries generated for the documents of every origin kind, their
 // cost-centre allocations and the documents themselves (demo_accounting*.cpp).
 void GenerateAccounting(DemoContext& context);
+// Issued and received cheques with their status history (demo_cheques.cpp).
+void GenerateCheques(DemoContext& context);
+// Settlements with interest, fine or discount entries, and the monthly
+// account totals of the cash book (demo_charges.cpp); the totals come last.
+void GenerateSettlementCharges(DemoContext& context);
+void GenerateAccountBalances(DemoContext& context);
 
 }  // namespace vireo::demo
