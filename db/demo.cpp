@@ -43,6 +43,9 @@ DemoSummary GenerateDemo(TnConnection& connection, const DemoOptions& options) {
   demo::GenerateOpenTitles(context, options.seed);
   demo::GenerateTitles(context, options.seed);
   demo::GenerateVouchers(context, options.seed);
+  demo::GenerateCheques(context);
+  demo::GenerateSettlementCharges(context);
+  demo::GenerateAccountBalances(context);
   transaction->Commit();
 
   DemoSummary summary;

@@ -179,6 +179,7 @@ void TnrwReport::RepPrintSection(int section) {
   CheckSection(section);
   if (!printing_) BeginPrint();
   if (!zebra_explicit_ && zebra_source_ != CurrentReport()) LoadZebraLists();
+  BeforeSection(section);
   if (!in_page_start_) {
     // A page end asked for on a page that holds no body yet would only
     // leave a page with headings: it is dropped.
@@ -191,6 +192,21 @@ void TnrwReport::RepPrintSection(int section) {
   const bool shaded = ShadeFor(section);
   composer_->Place(section, shaded);
   FireSectionPrint(section);
+}
+
+// The report's hook, guarded like OnSectionPrint against a hook that prints
+// sections calling it again without end.
+void TnrwReport::BeforeSection(int section) {
+  TnrwBaseDll* report = CurrentReport();
+  if (report == nullptr) return;
+  if (event_depth_ >= kMaxEventDepth) {
+    throw Exception(layout_.file +
+                    ": DoBeforeSection imprime seções que o chamam de novo sem fim "
+                    "(seção " +
+                    std::to_string(section) + ")");
+  }
+  DepthGuard guard(event_depth_);
+  report->DoBeforeSection(this, section);
 }
 
 void TnrwReport::NewPage() {
