@@ -1,6 +1,7 @@
 #include "db/demo.h"
 
 #include "db/demo_cashflow.h"
+#include "db/demo_agenda.h"
 #include "db/demo_context.h"
 #include "db/demo_vouchers.h"
 #include "host/core/exception.h"
@@ -46,6 +47,7 @@ DemoSummary GenerateDemo(TnConnection& connection, const DemoOptions& options) {
   demo::GenerateCheques(context);
   demo::GenerateSettlementCharges(context);
   demo::GenerateAccountBalances(context);
+  demo::GenerateAgenda(context, options.seed);
   transaction->Commit();
 
   DemoSummary summary;

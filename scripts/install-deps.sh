@@ -13,6 +13,7 @@ PACKAGES=(
   libcairo2-dev libpango1.0-dev fonts-dejavu-core
   poppler-utils
   libjpeg62-turbo-dev
+  libical-dev
 )
 if [ "${1:-}" = "tests" ]; then
   PACKAGES+=(clang-14 libclang-rt-14-dev libfuzzer-14-dev)
