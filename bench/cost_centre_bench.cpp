@@ -2,7 +2,8 @@
 // ProcessarDados for one company and for all companies (the shares met with
 // their entries by key lookup and by hash join), and
 // rptTrialBalanceAccountCentre of one company over the demo period printed
-// through the plug-in runner, to the trace alone and to PDF.
+// through the plug-in runner, to the trace alone and to PDF; the ledger by
+// cost centre of one company and one month to PDF.
 //
 //   VIREO_BENCH_DB=/tmp/big.fdb   an existing demo database (else one is made)
 //   VIREO_BENCH_SCALE=400         scale of the demo made when no database is given
@@ -132,6 +133,35 @@ void BM_AccountCentreToPdf(benchmark::State& state) {
   PrintAccountCentre(state, {.pdf = "/tmp/vireo-cost-centre-bench.pdf"});
 }
 BENCHMARK(BM_AccountCentreToPdf)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
+// The ledger by cost centre of one company and one month, arrangement 1
+// with every balance line and totals per account, to PDF.
+void BM_CostCentreLedgerToPdf(benchmark::State& state) {
+  Database();
+  const double lines = Count(
+      "select count(*) from FPRCAIXACUSTO CC join FPRCAIXA CX on CX.CODIGOESCRIT = "
+      "CC.CODIGOESCRIT and CX.CODIGOCAIXA = CC.CODIGOCAIXA where CC.CODIGOESCRIT = 1 and "
+      "CX.DATACAIXA between '2025-01-01' and '2025-01-31'");
+  const TnPluginInfo info = TnPluginCatalog({VIREO_PLUGIN_DIR}).Resolve("rptCostCentreLedger");
+  std::shared_ptr<const TnLoadedPlugin> plugin = TnLoadedPlugin::Open(info.path);
+  int pages = 0;
+  for (auto _ : state) {
+    TnPrintSession session(plugin, info.Layout());
+    session.SetParameters({{"pDataInicial", "01/01/2025"},
+                           {"pDataFinal", "31/01/2025"},
+                           {"pCodigoEscrit", "1"},
+                           {"pTipoMesclarPlano", "1"},
+                           {"pListarSaldo", "3"},
+                           {"pTotalDebCred", "1"}});
+    pages = session.Print({.pdf = "/tmp/vireo-cost-centre-ledger-bench.pdf"}).pages;
+  }
+  state.counters["entry_lines"] = lines;
+  state.counters["pages"] = pages;
+  state.counters["lines_per_s"] =
+      benchmark::Counter(lines * state.iterations(), benchmark::Counter::kIsRate);
+  state.counters["peak_MB"] = PeakMegabytes();
+}
+BENCHMARK(BM_CostCentreLedgerToPdf)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 }  // namespace
 }  // namespace vireo

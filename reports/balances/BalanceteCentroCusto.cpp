@@ -47,6 +47,46 @@ std::string FormatarValorAbsoluto(double valor) {
   return FormatFloat("#,##0.00", std::fabs(valor));
 }
 
+std::unique_ptr<TnBalancete> ProcessarBalancete(const TnEntradasBalancete& e) {
+  auto balancete = std::make_unique<TnBalancete>();
+  balancete->SetCodigoEscrit(e.CodigoEscrit);
+  balancete->SetCodigoConta(e.CodigoConta);
+  balancete->SetTipoMescla(e.Tipo);
+  balancete->SetDataInicial(e.DataInicial);
+  balancete->SetDataFinal(e.DataFinal);
+  balancete->SetOrigemDados(e.OrigemDados);
+  balancete->SetImpSaldoZero(e.ImpSaldoZero);
+  balancete->SetListaContaSemRateio(e.ListaContaSemRateio);
+  balancete->SetCodigoCentroCusto(e.CodigoCentroCusto);
+  balancete->ProcessarDados();
+  return balancete;
+}
+
+void ImprimirComAvisoOrigem(TnrwReport* report, const std::string& origem,
+                            std::initializer_list<TnClientDataSet**> datasets,
+                            const std::function<void()>& corpo) {
+  auto finalizar = [&] {
+    for (TnClientDataSet** dataset : datasets) DestruirSQL(*dataset);
+    MostrarMensagensBalancete(report, "", origem);
+  };
+  try {
+    corpo();
+  } catch (...) {
+    finalizar();
+    throw;
+  }
+  finalizar();
+}
+
+bool QuebrarGrupo(TnrwReport* report, bool quebrar, std::string& classe,
+                  const std::string& classificacao) {
+  const std::string nova = classificacao.substr(0, 1);
+  const bool quebra = !classe.empty() && nova != classe && quebrar;
+  if (quebra) report->RepEndOfPage(true);
+  classe = nova;
+  return quebra;
+}
+
 void PreencherValoresItem(TnrwReport* report, IPlanoItem* item) {
   auto* saldo = dynamic_cast<IPlanoItemSaldo*>(item);
   report->SetValues("R3", item->Classificacao() + "  " + item->Descricao());

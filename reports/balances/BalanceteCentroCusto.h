@@ -5,14 +5,18 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <memory>
 #include <string>
 
+#include "host/biz/balancete.h"
 #include "host/biz/empresa_relatorio.h"
+#include "host/biz/plano_item.h"
 #include "host/core/datetime.h"
 
 namespace vireo {
 
-class IPlanoItem;
 class TField;
 class TnClientDataSet;
 class TnrwReport;
@@ -35,6 +39,43 @@ void VerificarPeriodo(TDateTime inicial, TDateTime final);
 
 // The absolute value with "#,##0.00", nothing added.
 std::string FormatarValorAbsoluto(double valor);
+
+// The inputs of the balance entity, in the order it takes them.
+struct TnEntradasBalancete {
+  int64_t CodigoEscrit = 0;
+  std::string CodigoConta;
+  TnTipoMescla Tipo = 0;
+  TDateTime DataInicial = 0;
+  TDateTime DataFinal = 0;
+  std::string OrigemDados;
+  bool ImpSaldoZero = false;
+  bool ListaContaSemRateio = false;
+  std::string CodigoCentroCusto;
+};
+// A new entity with these inputs, processed.
+std::unique_ptr<TnBalancete> ProcessarBalancete(const TnEntradasBalancete& entradas);
+
+// Runs the print's body; afterwards, also when it fails, releases the
+// datasets and lists the warning of an entry-origin filter.
+void ImprimirComAvisoOrigem(TnrwReport* report, const std::string& origem,
+                            std::initializer_list<TnClientDataSet**> datasets,
+                            const std::function<void()>& corpo);
+
+// Each item of the list, then the items below it, depth first.
+template <class Visitar>
+void PercorrerPlano(const TnListaPlanoItem& itens, Visitar&& visitar) {
+  TnEnumeradorPlanoItem item = itens.GetEnumerator();
+  while (item.MoveNext()) {
+    visitar(item.GetCurrent());
+    PercorrerPlano(item.GetCurrent()->Filhos(), visitar);
+  }
+}
+
+// The group break of a tree item: a new page when asked for and the first
+// character of the classification differs from `classe`, which it then
+// becomes; whether the page broke.
+bool QuebrarGrupo(TnrwReport* report, bool quebrar, std::string& classe,
+                  const std::string& classificacao);
 
 // The line of a tree item: R3 := classification, two blanks and
 // description; R4 and R7 := opening and closing balance (signed mask); R5 and

@@ -40,13 +40,13 @@ void TrptCentreChartTracking::Mes() {
   FTotalRegistro = 0;
   if (FCodigoEscrit != 0) FCdsEscrit = ConsultarEmpresa(FCodigoEscrit);
   // A new entity each month; the one of the month before goes with it.
-  FBalancete = std::make_unique<TnBalancete>();
-  FBalancete->SetTipoMescla(kMesclaPorCentro);
-  FBalancete->SetCodigoEscrit(FCodigoEscrit);
-  FBalancete->SetDataInicial(FDataInicial);
-  FBalancete->SetDataFinal(FDataFinal);
-  FBalancete->SetCodigoCentroCusto(FCodigoCentroCusto);
-  FBalancete->ProcessarDados();
+  TnEntradasBalancete entradas;
+  entradas.Tipo = kMesclaPorCentro;
+  entradas.CodigoEscrit = FCodigoEscrit;
+  entradas.DataInicial = FDataInicial;
+  entradas.DataFinal = FDataFinal;
+  entradas.CodigoCentroCusto = FCodigoCentroCusto;
+  FBalancete = ProcessarBalancete(entradas);
   PreencherEmpresa(FReport, FCdsEscrit, "pNomeEscrit");
   FTotalRegistro = FBalancete->TotalItens();
 
@@ -64,23 +64,18 @@ void TrptCentreChartTracking::ImprimirCentroCusto(const TnItensFilial& centro) {
   LimparColunas(FReport);
   FReport->SetValues("R1", "Centro Custo: " + centro.DescrCentroCusto);
   FReport->RepPrintSection(kTituloCentroCusto);
-  Percorrer(centro.Plano->Filhos());
+  PercorrerPlano(centro.Plano->Filhos(), [this](IPlanoItem* conta) { ImprimirConta(conta); });
   LimparColunas(FReport);
   for (int secao : {kRodapeCentroCusto, kRodapeCentroCusto2, kRodapeCentroCusto3}) {
     FReport->RepPrintSection(secao);
   }
 }
 
-void TrptCentreChartTracking::Percorrer(const TnListaPlanoItem& itens) {
-  TnEnumeradorPlanoItem item = itens.GetEnumerator();
-  while (item.MoveNext()) {
-    IPlanoItem* conta = item.GetCurrent();
-    FReport->CSLShowProgress(FRegistro, FTotalRegistro);
-    PreencherValoresItem(FReport, conta);
-    EstiloSecao(FReport, kLinhaConta, conta->Sintetico());
-    FReport->RepPrintSection(kLinhaConta);
-    Percorrer(conta->Filhos());
-  }
+void TrptCentreChartTracking::ImprimirConta(IPlanoItem* conta) {
+  FReport->CSLShowProgress(FRegistro, FTotalRegistro);
+  PreencherValoresItem(FReport, conta);
+  EstiloSecao(FReport, kLinhaConta, conta->Sintetico());
+  FReport->RepPrintSection(kLinhaConta);
 }
 
 VIREO_REGISTER_REPORT(TrptCentreChartTracking)

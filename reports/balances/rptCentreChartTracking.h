@@ -18,7 +18,6 @@ namespace vireo {
 
 class IPlanoItem;
 class TnBalancete;
-class TnListaPlanoItem;
 struct TnItensFilial;
 
 // The company row of a month.
@@ -45,7 +44,7 @@ class TrptCentreChartTracking : public TnrwBaseDll {
  private:
   void Mes();
   void ImprimirCentroCusto(const TnItensFilial& centro);
-  void Percorrer(const TnListaPlanoItem& itens);
+  void ImprimirConta(IPlanoItem* conta);
 
   int64_t FCodigoEscrit = 0;
   TDateTime FDataInicial = 0;

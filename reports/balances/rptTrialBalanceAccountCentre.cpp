@@ -42,17 +42,8 @@ void TrptTrialBalanceAccountCentre::DoParamExit(TObject*, TnpqParamItem*) {}
 void TrptTrialBalanceAccountCentre::ImprimirInterno() {
   LerParametros();
   VerificarPeriodo(FDataInicial, FDataFinal);
-  try {
-    Imprimir();
-  } catch (...) {
-    DestruirSQL(FCdsEmpresa);
-    DestruirSQL(FCdsMascConta);
-    MostrarMensagensBalancete(FReport, "", FOrigemDados);
-    throw;
-  }
-  DestruirSQL(FCdsEmpresa);
-  DestruirSQL(FCdsMascConta);
-  MostrarMensagensBalancete(FReport, "", FOrigemDados);
+  ImprimirComAvisoOrigem(FReport, FOrigemDados, {&FCdsEmpresa, &FCdsMascConta},
+                         [this] { Imprimir(); });
 }
 
 void TrptTrialBalanceAccountCentre::LerParametros() {
@@ -78,42 +69,19 @@ void TrptTrialBalanceAccountCentre::Imprimir() {
   FTotalRegistro = FBalancete->TotalItens();
   FPos = 0;
   FClasse.clear();
-  Percorrer(FBalancete->PlanoContas()->Filhos());
+  PercorrerPlano(FBalancete->PlanoContas()->Filhos(),
+                 [this](IPlanoItem* item) { ImprimirItem(item); });
 }
 
 void TrptTrialBalanceAccountCentre::CriarBalancete() {
-  FBalancete = std::make_unique<TnBalancete>();
-  FBalancete->SetCodigoEscrit(FCodigoEscrit);
-  FBalancete->SetCodigoConta(FCodigoConta);
-  FBalancete->SetTipoMescla(kMesclaContaCentro);
-  FBalancete->SetDataInicial(FDataInicial);
-  FBalancete->SetDataFinal(FDataFinal);
-  FBalancete->SetOrigemDados(FOrigemDados);
-  FBalancete->SetImpSaldoZero(FImpSaldoZero);
-  FBalancete->SetListaContaSemRateio(FListaContaSemRateio);
-  FBalancete->SetCodigoCentroCusto(FFprCodigoCentroCusto);
-  FBalancete->ProcessarDados();
-}
-
-bool TrptTrialBalanceAccountCentre::QuebraGrupo(const std::string& classificacao) {
-  const std::string classe = classificacao.substr(0, 1);
-  const bool quebra = !FClasse.empty() && classe != FClasse && FQuebrarPorGrupo;
-  if (quebra) FReport->RepEndOfPage(true);
-  FClasse = classe;
-  return quebra;
-}
-
-void TrptTrialBalanceAccountCentre::Percorrer(const TnListaPlanoItem& itens) {
-  TnEnumeradorPlanoItem item = itens.GetEnumerator();
-  while (item.MoveNext()) {
-    ImprimirItem(item.GetCurrent());
-    Percorrer(item.GetCurrent()->Filhos());
-  }
+  FBalancete = ProcessarBalancete({FCodigoEscrit, FCodigoConta, kMesclaContaCentro, FDataInicial,
+                                   FDataFinal, FOrigemDados, FImpSaldoZero, FListaContaSemRateio,
+                                   FFprCodigoCentroCusto});
 }
 
 void TrptTrialBalanceAccountCentre::ImprimirItem(IPlanoItem* item) {
   const std::string classificacao = item->Classificacao();
-  const bool quebrou = QuebraGrupo(classificacao);
+  const bool quebrou = QuebrarGrupo(FReport, FQuebrarPorGrupo, FClasse, classificacao);
   FReport->CSLShowProgress(FRegistro, FTotalRegistro);
   ++FRegistro;
   if (FPularLinhaCadaSintetica && item->Sintetico() && FPos > 0 && !quebrou) LinhaEmBranco();

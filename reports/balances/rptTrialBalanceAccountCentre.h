@@ -18,7 +18,6 @@ namespace vireo {
 
 class IPlanoItem;
 class TnBalancete;
-class TnListaPlanoItem;
 
 class TrptTrialBalanceAccountCentre : public TnrwBaseDll {
  public:
@@ -43,8 +42,6 @@ class TrptTrialBalanceAccountCentre : public TnrwBaseDll {
   void LerParametros();
   void Imprimir();
   void CriarBalancete();
-  bool QuebraGrupo(const std::string& classificacao);
-  void Percorrer(const TnListaPlanoItem& itens);
   void ImprimirItem(IPlanoItem* item);
   std::string RotuloEntrada(const std::string& classificacao) const;
   void LinhaEmBranco();

@@ -30,15 +30,7 @@ void TrptTrialBalanceCentreChart::DoParamExit(TObject*, TnpqParamItem*) {}
 void TrptTrialBalanceCentreChart::ImprimirInterno() {
   LerParametros();
   VerificarPeriodo(FDataInicial, FDataFinal);
-  try {
-    Imprimir();
-  } catch (...) {
-    DestruirSQL(FCdsEmpresa);
-    MostrarMensagensBalancete(FReport, "", FOrigemDados);
-    throw;
-  }
-  DestruirSQL(FCdsEmpresa);
-  MostrarMensagensBalancete(FReport, "", FOrigemDados);
+  ImprimirComAvisoOrigem(FReport, FOrigemDados, {&FCdsEmpresa}, [this] { Imprimir(); });
 }
 
 void TrptTrialBalanceCentreChart::LerParametros() {
@@ -61,40 +53,18 @@ void TrptTrialBalanceCentreChart::Imprimir() {
   FTotalRegistro = FBalancete->TotalItens();
   FPos = 0;
   Fclasse.clear();
-  Percorrer(FBalancete->PlanoCentrosCusto()->Filhos());
+  PercorrerPlano(FBalancete->PlanoCentrosCusto()->Filhos(),
+                 [this](IPlanoItem* item) { ImprimirItem(item); });
 }
 
 void TrptTrialBalanceCentreChart::CriarBalancete() {
-  FBalancete = std::make_unique<TnBalancete>();
-  FBalancete->SetCodigoEscrit(FCodigoEscrit);
-  FBalancete->SetCodigoConta(FCodigoConta);
-  FBalancete->SetTipoMescla(kMesclaCentroConta);
-  FBalancete->SetDataInicial(FDataInicial);
-  FBalancete->SetDataFinal(FDataFinal);
-  FBalancete->SetOrigemDados(FOrigemDados);
-  FBalancete->SetImpSaldoZero(FImpSaldoZero);
-  FBalancete->SetCodigoCentroCusto(FFprCodigoCentroCusto);
-  FBalancete->ProcessarDados();
-}
-
-bool TrptTrialBalanceCentreChart::QuebraGrupo(const std::string& classificacao) {
-  const std::string classe = classificacao.substr(0, 1);
-  const bool quebra = !Fclasse.empty() && classe != Fclasse && FQuebrarPorGrupo;
-  if (quebra) FReport->RepEndOfPage(true);
-  Fclasse = classe;
-  return quebra;
-}
-
-void TrptTrialBalanceCentreChart::Percorrer(const TnListaPlanoItem& itens) {
-  TnEnumeradorPlanoItem item = itens.GetEnumerator();
-  while (item.MoveNext()) {
-    ImprimirItem(item.GetCurrent());
-    Percorrer(item.GetCurrent()->Filhos());
-  }
+  FBalancete =
+      ProcessarBalancete({FCodigoEscrit, FCodigoConta, kMesclaCentroConta, FDataInicial, FDataFinal,
+                          FOrigemDados, FImpSaldoZero, false, FFprCodigoCentroCusto});
 }
 
 void TrptTrialBalanceCentreChart::ImprimirItem(IPlanoItem* item) {
-  const bool quebrou = QuebraGrupo(item->Classificacao());
+  const bool quebrou = QuebrarGrupo(FReport, FQuebrarPorGrupo, Fclasse, item->Classificacao());
   FReport->CSLShowProgress(FRegistro, FTotalRegistro);
   ++FRegistro;
   if (FPularLinhaCadaSintetica && item->Sintetico() && FPos > 0 && !quebrou) LinhaEmBranco();

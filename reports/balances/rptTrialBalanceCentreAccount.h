@@ -21,7 +21,6 @@ namespace vireo {
 
 class IPlanoItem;
 class TnBalancete;
-class TnListaPlanoItem;
 
 namespace centro_conta {
 
@@ -48,8 +47,6 @@ class TrptTrialBalanceCentreChart : public TnrwBaseDll {
   void LerParametros();
   void Imprimir();
   void CriarBalancete();
-  bool QuebraGrupo(const std::string& classificacao);
-  void Percorrer(const TnListaPlanoItem& itens);
   void ImprimirItem(IPlanoItem* item);
   void LinhaEmBranco();
 

@@ -28,15 +28,7 @@ void TrptTrialBalanceCentreChart::DoParamExit(TObject*, TnpqParamItem*) {}
 void TrptTrialBalanceCentreChart::ImprimirInterno() {
   LerParametros();
   VerificarPeriodo(FDataInicial, FDataFinal);
-  try {
-    Imprimir();
-  } catch (...) {
-    DestruirSQL(FCdsEmpresa);
-    MostrarMensagensBalancete(FReport, "", FOrigemDados);
-    throw;
-  }
-  DestruirSQL(FCdsEmpresa);
-  MostrarMensagensBalancete(FReport, "", FOrigemDados);
+  ImprimirComAvisoOrigem(FReport, FOrigemDados, {&FCdsEmpresa}, [this] { Imprimir(); });
 }
 
 void TrptTrialBalanceCentreChart::LerParametros() {
@@ -65,16 +57,9 @@ void TrptTrialBalanceCentreChart::Imprimir() {
 }
 
 void TrptTrialBalanceCentreChart::CriarBalancete() {
-  FBalancete = std::make_unique<TnBalancete>();
-  FBalancete->SetCodigoEscrit(FCodigoEscrit);
-  FBalancete->SetCodigoConta(FCodigoConta);
-  FBalancete->SetTipoMescla(kMesclaPorCentro);
-  FBalancete->SetDataInicial(FDataInicial);
-  FBalancete->SetDataFinal(FDataFinal);
-  FBalancete->SetOrigemDados(FOrigemDados);
-  FBalancete->SetImpSaldoZero(FImpSaldoZero);
-  FBalancete->SetCodigoCentroCusto(FFprCodigoCentroCusto);
-  FBalancete->ProcessarDados();
+  FBalancete =
+      ProcessarBalancete({FCodigoEscrit, FCodigoConta, kMesclaPorCentro, FDataInicial, FDataFinal,
+                          FOrigemDados, FImpSaldoZero, false, FFprCodigoCentroCusto});
 }
 
 void TrptTrialBalanceCentreChart::ImprimirCentroCusto(const TnItensFilial& centro) {
@@ -87,17 +72,9 @@ void TrptTrialBalanceCentreChart::ImprimirCentroCusto(const TnItensFilial& centr
   LimparColunas(FReport);
   FReport->SetValues("R3", "Centro Custo: " + centro.DescrCentroCusto);
   FReport->RepPrintSection(kTituloCentroCusto);
-  Percorrer(centro.Plano->Filhos());
+  PercorrerPlano(centro.Plano->Filhos(), [this](IPlanoItem* item) { ImprimirConta(item); });
   LimparColunas(FReport);
   FReport->RepPrintSection(kTituloCentroCusto);
-}
-
-void TrptTrialBalanceCentreChart::Percorrer(const TnListaPlanoItem& itens) {
-  TnEnumeradorPlanoItem item = itens.GetEnumerator();
-  while (item.MoveNext()) {
-    ImprimirConta(item.GetCurrent());
-    Percorrer(item.GetCurrent()->Filhos());
-  }
 }
 
 void TrptTrialBalanceCentreChart::ImprimirConta(IPlanoItem* item) {

@@ -20,7 +20,6 @@ namespace vireo {
 
 class IPlanoItem;
 class TnBalancete;
-class TnListaPlanoItem;
 struct TnItensFilial;
 
 namespace centro_plano {
@@ -49,7 +48,6 @@ class TrptTrialBalanceCentreChart : public TnrwBaseDll {
   void Imprimir();
   void CriarBalancete();
   void ImprimirCentroCusto(const TnItensFilial& centro);
-  void Percorrer(const TnListaPlanoItem& itens);
   void ImprimirConta(IPlanoItem* item);
 
   int64_t FCodigoEscrit = 0;

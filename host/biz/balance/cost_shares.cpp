@@ -9,8 +9,9 @@ namespace vireo::biz {
 namespace {
 
 ShareJoin JoinOf(const ShareQuery& query) {
-  if (query.join != ShareJoin::kAuto) return query.join;
-  return query.company > 0 ? ShareJoin::kKeyLookup : ShareJoin::kHash;
+  // Measured on the demo at scale 400 (277 thousand shares of one company,
+  // 832 thousand of all): hashing is 10 to 15% faster either way.
+  return query.join == ShareJoin::kAuto ? ShareJoin::kHash : query.join;
 }
 
 // `companies`: the columns that take the company, each tested.

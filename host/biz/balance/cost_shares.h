@@ -15,9 +15,9 @@
 
 namespace vireo::biz {
 
-// How the shares meet their entries.  A lookup of each share's entry by its
-// key suits one company; over every company the database does better
-// hashing the entries once (the join on expressions keeps it off the key).
+// How the shares meet their entries: a lookup of each share's entry by its
+// key, or the entries hashed once (the join on expressions keeps the
+// database off the key), which is what kAuto takes.
 enum class ShareJoin { kAuto, kKeyLookup, kHash };
 
 struct ShareQuery {
