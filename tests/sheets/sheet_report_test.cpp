@@ -102,7 +102,7 @@ TEST_F(LedgerSheetTest, NumbersAreTheTracesFiguresAndDebitsSumToTheAccountTotal)
   ASSERT_GE(print.pages, 2);
   ASSERT_EQ(print.sheets.size(), 1u);
   const XlsxSheet& sheet = print.sheets[0];
-  EXPECT_EQ(sheet.name, "rptLedger");
+  EXPECT_EQ(sheet.name, "Razão");  // the layout's title
 
   // The header once, frozen above the table; no footers.
   EXPECT_EQ(Vezes(sheet, "Razão"), 1);

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "host/core/format.h"
+#include "host/core/text.h"
 #include "host/report/render/sheet_csv.h"
 #include "host/report/render/sheet_table.h"
 #include "host/report/render/sheet_xlsx.h"
@@ -12,6 +13,7 @@ namespace vireo {
 namespace {
 
 std::string ReportName(const TnLayout& layout) {
+  if (!Trim(layout.title).empty()) return Trim(layout.title);
   const std::string stem = std::filesystem::path(layout.file).stem().string();
   return stem.empty() ? "Relatório" : stem;
 }

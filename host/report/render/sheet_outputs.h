@@ -13,7 +13,7 @@
 namespace vireo {
 
 // None when no spreadsheet was asked for.  The sheet of a report printed as
-// one is named after the layout file ("rptLedger").
+// one is named after the layout's title ("Razão"), else its file.
 std::vector<std::unique_ptr<TnCanvas>> MakeSheetCanvases(TnPageSpool& spool, const TnLayout& layout,
                                                          const TnPrintOutputs& outputs);
 
