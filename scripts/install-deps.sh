@@ -14,6 +14,7 @@ PACKAGES=(
   poppler-utils
   libjpeg62-turbo-dev
   libical-dev
+  libxlsxwriter-dev libminizip-dev libxml2-dev
 )
 if [ "${1:-}" = "tests" ]; then
   PACKAGES+=(clang-14 libclang-rt-14-dev libfuzzer-14-dev)

@@ -14,6 +14,7 @@
 #include "host/report/render/composer.h"
 #include "host/report/render/output_set.h"
 #include "host/report/render/render_cairo.h"
+#include "host/report/render/sheet_outputs.h"
 #include "host/report/render/spool.h"
 #include "host/report/render/status_area.h"
 #include "host/report/render/text_renderer.h"
@@ -183,14 +184,15 @@ void TnrwReport::RepPrintSection(int section) {
   if (!in_page_start_) {
     // A page end asked for on a page that holds no body yet would only
     // leave a page with headings: it is dropped.
-    bool new_page = !composer_->HasPage() || (page_end_ && page_has_body_) ||
+    const bool asked = page_end_ && page_has_body_;
+    bool new_page = !composer_->HasPage() || asked ||
                     (page_has_body_ && composer_->Height(section) > composer_->Remaining() + 1e-6);
     page_end_ = false;
-    if (new_page) NewPage();
+    if (new_page) NewPage(asked);
     page_has_body_ = true;
   }
   const bool shaded = ShadeFor(section);
-  composer_->Place(section, shaded);
+  composer_->Place(section, shaded, in_page_start_);
   FireSectionPrint(section);
 }
 
@@ -209,8 +211,8 @@ void TnrwReport::BeforeSection(int section) {
   report->DoBeforeSection(this, section);
 }
 
-void TnrwReport::NewPage() {
-  composer_->StartPage();
+void TnrwReport::NewPage(bool asked) {
+  composer_->StartPage(asked);
   zebra_count_ = 0;
   page_has_body_ = false;
   page_end_ = false;
@@ -485,6 +487,7 @@ void TnrwReport::EndPrint(const std::vector<TnCanvas*>& more) {
     if (!temp.text.empty()) canvases.push_back(MakeTextCanvas(temp.text));
     if (!temp.pdf.empty()) canvases.push_back(MakePdfCanvas(temp.pdf));
     if (!temp.png.empty()) canvases.push_back(MakePngCanvas(temp.png));
+    for (auto& c : MakeSheetCanvases(*spool_, layout_, temp)) canvases.push_back(std::move(c));
     std::vector<TnCanvas*> targets;
     for (auto& c : canvases) targets.push_back(c.get());
     targets.insert(targets.end(), more.begin(), more.end());

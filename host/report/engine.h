@@ -197,7 +197,7 @@ class VIREO_API TnrwReport : public TnpqPowerQuery {
   VIREO_LOCAL void CheckSection(int section) const;
   VIREO_LOCAL void LoadZebraLists();
   VIREO_LOCAL void BeforeSection(int section);
-  VIREO_LOCAL void NewPage();
+  VIREO_LOCAL void NewPage(bool asked);
   VIREO_LOCAL bool ShadeFor(int section);
   VIREO_LOCAL void FireSectionPrint(int section);
   VIREO_LOCAL void ClosePrint();
