@@ -74,4 +74,16 @@ void EsvaziarLinhaCheque(TnrwReport& report) {
   for (int i = 1; i <= kVariaveisLinha; ++i) report.SetValues("R" + std::to_string(i), "");
 }
 
+void ImprimirTotalCheque(TnrwReport& report, int secao, const std::string& descricao,
+                         double valor) {
+  report.SetValues("T1", descricao);
+  report.SetValues("T2", FormatFloat(kMascaraValorCheque, valor));
+  report.RepPrintSection(secao);
+}
+
+void ImprimirTotalDataCheque(TnrwReport& report, int secao, TDateTime data, double valor) {
+  EsvaziarLinhaCheque(report);
+  ImprimirTotalCheque(report, secao, "Total em " + DateToStr(data), valor);
+}
+
 }  // namespace vireo

@@ -54,4 +54,9 @@ void FiltrarChequesEmpresa(TnClientDataSet& cheques, const std::string& codigo_e
 // Empties the line variables R1 to R7.
 void EsvaziarLinhaCheque(TnrwReport& report);
 
+// A total line: T1 the description, T2 the amount, in section `secao`.
+void ImprimirTotalCheque(TnrwReport& report, int secao, const std::string& descricao, double valor);
+// The total of an expected date, on a line emptied of the cheque's columns.
+void ImprimirTotalDataCheque(TnrwReport& report, int secao, TDateTime data, double valor);
+
 }  // namespace vireo

@@ -82,7 +82,7 @@ void TrptChequesIssued::ImprimirEmpresas() {
     ImprimirTotalConta();
     if (!FCdsCheque->IsEmpty()) {
       EsvaziarLinhaCheque(*FReport);
-      ImprimirTotal("Total:", FSomaTotal);
+      ImprimirTotalCheque(*FReport, kTotal, "Total:", FSomaTotal);
     }
     if (FCodigoEscrit.empty()) break;  // every company's cheques in one list
     FReport->SetCSLIsPageEnd(true);
@@ -100,7 +100,8 @@ void TrptChequesIssued::ImprimirCheques(int64_t empresa) {
   while (!FCdsCheque->Eof()) {
     FReport->CSLShowProgress(++FRegistro, FTotalRegistro);
     const TDateTime previsao = FChe->DATAPREVISAO->AsDateTime();
-    if (previsao != FDataPrevAux && FDataPrevAux != 0) ImprimirSubtotalData();
+    if (previsao != FDataPrevAux && FDataPrevAux != 0)
+      ImprimirTotalDataCheque(*FReport, kTotal, FDataPrevAux, FSomaCheque);
     if (FChe->CODIGOCONTABANC->AsInteger() != FCodigoContaBanc) {
       if (FCodigoContaBanc > 0) ImprimirTotalConta();
       ImprimirCabecalhoConta();
@@ -117,13 +118,8 @@ void TrptChequesIssued::ImprimirCheques(int64_t empresa) {
     FSomaTotal += valor;
     FSomaTotalConta += valor;
     FCdsCheque->Next();
-    if (FCdsCheque->Eof()) ImprimirSubtotalData();
+    if (FCdsCheque->Eof()) ImprimirTotalDataCheque(*FReport, kTotal, FDataPrevAux, FSomaCheque);
   }
-}
-
-void TrptChequesIssued::ImprimirSubtotalData() {
-  EsvaziarLinhaCheque(*FReport);
-  ImprimirTotal("Total em " + DateToStr(FDataPrevAux), FSomaCheque);
 }
 
 void TrptChequesIssued::ImprimirCabecalhoConta() {
@@ -164,15 +160,9 @@ void TrptChequesIssued::ImprimirTotalConta() {
   FReport->SetValues("R7", "");
   FReport->RepPrintSection(kCabecalho);
   EsvaziarLinhaCheque(*FReport);
-  ImprimirTotal("Total Conta Bancária:", FSomaTotalConta);
+  ImprimirTotalCheque(*FReport, kTotal, "Total Conta Bancária:", FSomaTotalConta);
   FSomaTotalConta = 0;
   FReport->RepPrintSection(kCabecalho);
-}
-
-void TrptChequesIssued::ImprimirTotal(const std::string& descricao, double valor) {
-  FReport->SetValues("T1", descricao);
-  FReport->SetValues("T2", FormatFloat(kMascaraValorCheque, valor));
-  FReport->RepPrintSection(kTotal);
 }
 
 VIREO_REGISTER_REPORT(TrptChequesIssued)

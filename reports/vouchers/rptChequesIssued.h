@@ -71,12 +71,10 @@ class TrptChequesIssued : public TnrwBaseDll {
   void LerParametros();
   void ImprimirEmpresas();
   void ImprimirCheques(int64_t empresa);
-  void ImprimirSubtotalData();
   void ImprimirCabecalhoConta();
   void ImprimirCabecalhoData();
   void ImprimirCheque();
   void ImprimirTotalConta();
-  void ImprimirTotal(const std::string& descricao, double valor);
 
   int FNumeroCheque = 0;
   std::string FCodigoEscrit;

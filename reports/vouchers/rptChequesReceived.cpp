@@ -70,7 +70,7 @@ void TrptChequesReceived::ImprimirEmpresas() {
     ImprimirCheques(empresa.CODIGOPESSOAFIN->AsInteger());
     EsvaziarLinhaCheque(*FReport);
     FReport->RepPrintSection(kCheque);
-    ImprimirTotal("Total:", FSomaTotal);
+    ImprimirTotalCheque(*FReport, kTotal, "Total:", FSomaTotal);
     if (FCodigoEscrit.empty()) break;  // every company's cheques in one list
     FReport->SetCSLIsPageEnd(true);
   }
@@ -87,14 +87,14 @@ void TrptChequesReceived::ImprimirCheques(int64_t empresa) {
             .second;
     if (novo) ImprimirDataECheque();
     FCdsCheque->Next();
-    if (FCdsCheque->Eof()) ImprimirSubtotalData();
+    if (FCdsCheque->Eof()) ImprimirTotalDataCheque(*FReport, kTotal, FDataPrevAux, FSomaCheque);
   }
 }
 
 void TrptChequesReceived::ImprimirDataECheque() {
   const TDateTime previsao = FChe->DATAPREVISAO->AsDateTime();
   if (previsao != FDataPrevAux) {
-    if (FDataPrevAux != 0) ImprimirSubtotalData();
+    if (FDataPrevAux != 0) ImprimirTotalDataCheque(*FReport, kTotal, FDataPrevAux, FSomaCheque);
     FReport->SetValues("R7", "Data Previsão: " + DateToStr(previsao));
     FReport->RepPrintSection(kCabecalho);
     FDataPrevAux = previsao;
@@ -103,11 +103,6 @@ void TrptChequesReceived::ImprimirDataECheque() {
   ImprimirCheque();
   FSomaCheque += FChe->VALOR->AsFloat();
   FSomaTotal += FChe->VALOR->AsFloat();
-}
-
-void TrptChequesReceived::ImprimirSubtotalData() {
-  EsvaziarLinhaCheque(*FReport);
-  ImprimirTotal("Total em " + DateToStr(FDataPrevAux), FSomaCheque);
 }
 
 // A cheque whose status-1 detail names nobody shows no person.
@@ -127,12 +122,6 @@ void TrptChequesReceived::ImprimirCheque() {
   FReport->SetValues("R5", DateToStr(che.DATAPREVISAO->AsDateTime()));
   FReport->SetValues("R6", FormatFloat(kMascaraValorCheque, che.VALOR->AsFloat()));
   FReport->RepPrintSection(kCheque);
-}
-
-void TrptChequesReceived::ImprimirTotal(const std::string& descricao, double valor) {
-  FReport->SetValues("T1", descricao);
-  FReport->SetValues("T2", FormatFloat(kMascaraValorCheque, valor));
-  FReport->RepPrintSection(kTotal);
 }
 
 VIREO_REGISTER_REPORT(TrptChequesReceived)

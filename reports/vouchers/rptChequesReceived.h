@@ -71,9 +71,7 @@ class TrptChequesReceived : public TnrwBaseDll {
   void ImprimirEmpresas();
   void ImprimirCheques(int64_t empresa);
   void ImprimirDataECheque();
-  void ImprimirSubtotalData();
   void ImprimirCheque();
-  void ImprimirTotal(const std::string& descricao, double valor);
 
   int FNumeroCheque = 0;
   std::string FCodigoPessoa;
