@@ -196,18 +196,19 @@ void TnrwReport::RepPrintSection(int section) {
   FireSectionPrint(section);
 }
 
-// The report's hook, guarded like OnSectionPrint against a hook that prints
-// sections calling it again without end.
+// The report's hook, guarded like OnSectionPrint (with a count of its own,
+// so each loop is named by what loops) against a hook that prints sections
+// calling it again without end.
 void TnrwReport::BeforeSection(int section) {
   TnrwBaseDll* report = CurrentReport();
   if (report == nullptr) return;
-  if (event_depth_ >= kMaxEventDepth) {
+  if (before_depth_ >= kMaxEventDepth) {
     throw Exception(layout_.file +
                     ": DoBeforeSection imprime seções que o chamam de novo sem fim "
                     "(seção " +
                     std::to_string(section) + ")");
   }
-  DepthGuard guard(event_depth_);
+  DepthGuard guard(before_depth_);
   report->DoBeforeSection(this, section);
 }
 

@@ -225,6 +225,7 @@ class VIREO_API TnrwReport : public TnpqPowerQuery {
   bool page_has_body_ = false;
   bool in_page_start_ = false;
   int event_depth_ = 0;
+  int before_depth_ = 0;
   int page_count_ = 0;
   bool main_opened_ = false;
   bool atualizar_layout_ = true;
