@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/commands.h"
+#include "app/progress_feed.h"
 #include "host/core/display_width.h"
 #include "host/core/exception.h"
 #include "host/data/connection.h"
@@ -30,6 +31,7 @@ struct ReportOptions {
   std::optional<int> user;
   std::optional<int> company;
   std::vector<std::string> denied;
+  int progress_fd = -1;  // a worker's feed (app/progress_feed.h)
 };
 
 void ApplySession(const ReportOptions& o) {
@@ -121,7 +123,12 @@ void Print(const ReportOptions& o) {
   } detach;
   TnPrintSession s(TnLoadedPlugin::Open(info.path), layout);
   s.SetAssignments(o.params);
-  TnPrintResult result = s.Print(outputs);
+  std::optional<ProgressFeed> feed;
+  if (o.progress_fd >= 0) feed.emplace(o.progress_fd);
+  TnProgressCallback progress;
+  if (feed) progress = [&feed](const TnPrintProgress& p) { feed->Changed(p); };
+  TnPrintResult result = s.Print(outputs, progress);
+  if (feed) feed->Ended(result);
   for (const TnMessage& m : result.messages)
     std::fprintf(stderr, "%s: %s\n", TnMessageList::KindName(m.kind), m.text.c_str());
   std::fprintf(stderr, "%s: %d página(s)\n", info.name.c_str(), result.pages);
@@ -151,6 +158,8 @@ void RegisterReportCommands(CLI::App& app) {
   print->add_option("-o,--output", o->outputs, "Arquivo de saída (.pdf, .png, .txt)");
   print->add_option("--trace", o->trace, "Arquivo do rastro (JSON por linha)");
   AddSessionOptions(print, o.get());
+  print->add_option("--progress-fd", o->progress_fd, "Progresso em JSON neste descritor")
+      ->group("");  // for `vireo serve`'s workers
   print->callback([o] { Print(*o); });
 }
 
