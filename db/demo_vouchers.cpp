@@ -7,6 +7,8 @@
 // company also gets a title paid before the date it was entered and a
 // cancelled one.  Then the receipts: one number per settlement and person,
 // numbered per company, for these settlements and those of the cash book.
+// Every settlement moves the cash book: its net amount leaves or enters a
+// current account, against the person's expense or revenue account.
 // The third company's latest contact becomes an e-mail, so its vouchers
 // print no telephone.
 #include "db/demo_vouchers.h"
@@ -27,12 +29,18 @@ namespace vireo::demo {
 
 namespace {
 
-// Added to the demo seed: this step's own random sequence.
+// Added to the demo seed: this step's own random sequences, one for the
+// documents and one for the accounts their cash entries move.
 constexpr uint32_t kOwnSequence = 0x5EC1B0u;
+constexpr uint32_t kCashSequence = 0x5EC1CAu;
 
 enum Purpose { kReceipt = 1, kPayment = 2 };
 enum Situation { kOpen = 1, kPartlyPaid = 2, kSettled = 3, kCancelled = 4 };
 enum Outcome { kAllTogether = 0, kSomeTogether, kEachAlone, kNonePaid, kOutcomes };
+enum Side { kTitleSide = 1, kCashSide = 2 };                  // FPRACERTOCX.ORIGEMCAIXA
+enum Origin { kPayablesOrigin = 1, kReceivablesOrigin = 2 };  // FPRCAIXA.ORIGEMLCTOCAIXA
+// Positions in ids.histories (the order of demo_histories.cpp).
+enum HistoryIndex { kPaySupplier = 0, kReceiveCustomer = 1 };
 
 const TDateTime kLastDay = EncodeDate(kAccountingFirstYear + 1, 6, 30);
 
@@ -94,7 +102,10 @@ struct Document {
 class Vouchers {
  public:
   Vouchers(DemoContext& context, uint32_t seed)
-      : context_(context), random_(seed + kOwnSequence), ids_(context.Ids()) {}
+      : context_(context),
+        random_(seed + kOwnSequence),
+        accounts_(seed + kCashSequence),
+        ids_(context.Ids()) {}
 
   void Run() {
     for (DemoCompany& company : ids_.companies) {
@@ -285,6 +296,40 @@ class Vouchers {
         .Insert({company.code, code, kind.purpose, Variant::FromDateTime(settlement.date),
                  Cents(total), doc.person, history});
     receipts_.push_back({company.code, code, doc.person, kind.purpose, settlement.date});
+    const int current = Pick(company.current_accounts);
+    const int other = Pick(kind.payable ? ids_.expense_accounts : ids_.revenue_accounts);
+    const int way = kind.payable ? -1 : 1;
+    const Leg cash{current, way, kCashSide};
+    const Leg title{other, -way, kTitleSide};
+    for (const Leg& leg : {cash, title}) {
+      CashEntry(company, kind, code, leg, settlement.date, Cents(total), doc, history);
+    }
+  }
+
+  int Pick(const std::vector<int>& codes) { return accounts_.Pick(std::span<const int>(codes)); }
+
+  // One side of a settlement in the cash book.
+  struct Leg {
+    int account;
+    int kind;  // 1 inflow, -1 outflow
+    int side;
+  };
+
+  void CashEntry(DemoCompany& company, const Kind& kind, int settlement, const Leg& leg,
+                 TDateTime date, double value, const Document& doc, const std::string& history) {
+    const int entry = ++company.last_cash_entry;
+    ++ids_.cash_entries;
+    context_
+        .Table("FPRCAIXA", {"CODIGOESCRIT", "CODIGOCAIXA", "CODIGOCONTA", "DATACAIXA",
+                            "TIPOMOVCAIXA", "VALORCAIXA", "CODIGOHISTCTB", "HISTORICOCAIXA",
+                            "ORIGEMLCTOCAIXA", "CODIGOPESSOAFIN", "DOCUMENTOCAIXA"})
+        .Insert({company.code, entry, leg.account, Variant::FromDateTime(date), leg.kind, value,
+                 ids_.histories[kind.payable ? kPaySupplier : kReceiveCustomer], history,
+                 kind.payable ? kPayablesOrigin : kReceivablesOrigin, doc.person, doc.number});
+    context_
+        .Table("FPRACERTOCX",
+               {"CODIGOESCRIT", "CODIGOACERTO", "CODIGOCAIXA", "ORIGEMCAIXA", "CODIGOCONTA"})
+        .Insert({company.code, settlement, entry, leg.side, leg.account});
   }
 
   // The settlements of the cash book that paid or received from a person
@@ -330,6 +375,7 @@ class Vouchers {
 
   DemoContext& context_;
   DemoRandom random_;
+  DemoRandom accounts_;
   DemoIds& ids_;
   std::vector<Receipt> receipts_;
 };

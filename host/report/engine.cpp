@@ -352,7 +352,7 @@ TnpqImage* TnrwReport::ImageByName(std::string_view name) const {
       return static_cast<TnpqImage*>(obj.get());
     }
   }
-  return nullptr;
+  throw Exception("O layout " + layout_.file + " não tem a imagem \"" + std::string(name) + "\".");
 }
 
 TnpqChart* TnrwReport::GraficoByName(std::string_view name) const {
@@ -361,7 +361,7 @@ TnpqChart* TnrwReport::GraficoByName(std::string_view name) const {
       return static_cast<TnpqChart*>(obj.get());
     }
   }
-  return nullptr;
+  throw Exception("O layout " + layout_.file + " não tem o gráfico \"" + std::string(name) + "\".");
 }
 
 // --- panel ---------------------------------------------------------------------------

@@ -151,9 +151,6 @@ double ImprimirBlocoContas(TnrwReport* report, TnDadosContasCorrentes& contas) {
 
 TnpqChart* PrepararGrafico(TnrwReport* report, int series) {
   TnpqChart* grafico = report->GraficoByName("grafico");
-  if (grafico == nullptr) {
-    throw Exception(report->Layout().file + ": o layout não tem o gráfico \"grafico\"");
-  }
   for (int i = 0; i < series; ++i) grafico->Series(i)->Clear();
   grafico->ClearTexts();
   grafico->Series(kSerieSaldo)->SetValueFormat(kFormatoSaldo);
