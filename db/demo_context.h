@@ -105,6 +105,8 @@ class DemoContext {
   DemoRandom& Random() { return random_; }
   // The seed of the demo, for steps that draw from a sequence of their own.
   uint64_t Seed() const { return seed_; }
+  // For a step that derives rows from those written (INSERT ... SELECT).
+  TnWriteTransaction& Transaction() { return transaction_; }
   int Scale() const { return scale_; }
   DemoIds& Ids() { return ids_; }
 
@@ -181,5 +183,15 @@ void GenerateAccounting(DemoContext& context);
 // Shares of the apportionable cash legs over the cost centres
 // (demo_cost_shares.cpp).
 void GenerateCostShares(DemoContext& context);
+// Payable and receivable titles in every situation with their payments,
+// receipts and settlements, boletos and index quotations (demo_titles.cpp),
+// on a random stream of their own drawn from the demo seed.
+void GenerateTitles(DemoContext& context, uint64_t seed);
+// Issued and received cheques with their status history (demo_cheques.cpp).
+void GenerateCheques(DemoContext& context);
+// Settlements with interest, fine or discount entries, and the monthly
+// account totals of the cash book (demo_charges.cpp); the totals come last.
+void GenerateSettlementCharges(DemoContext& context);
+void GenerateAccountBalances(DemoContext& context);
 
 }  // namespace vireo::demo

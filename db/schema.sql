@@ -333,7 +333,8 @@ CREATE TABLE FPRACERTO (
 CREATE INDEX FPRACERTO_DATA ON FPRACERTO (CODIGOESCRIT, DATAACERTO);
 
 /* Cash entries of a settlement.  ORIGEMCAIXA: 1 the entry settles titles
-   (origin side), 2 the entry moves money in a current account (cash side);
+   (origin side), 2 the entry moves money in a current account (cash side),
+   3 interest, fine or discount of the settlement;
    CODIGOCONTA repeats the entry's account. */
 CREATE TABLE FPRACERTOCX (
   CODIGOESCRIT      INTEGER NOT NULL,
