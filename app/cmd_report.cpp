@@ -27,6 +27,7 @@ struct ReportOptions {
   std::vector<std::string> params;
   std::vector<std::string> outputs;
   std::string trace;
+  std::string csv_decimal;
   // Who prints and where; unset flags leave the environment's settings.
   std::optional<int> user;
   std::optional<int> company;
@@ -104,10 +105,19 @@ TnPrintOutputs OutputsOf(const ReportOptions& o) {
       out.png = f;
     else if (ext == ".txt")
       out.text = f;
+    else if (ext == ".xlsx")
+      out.xlsx = f;
+    else if (ext == ".csv")
+      out.csv = f;
     else
-      throw EUsage("Saída desconhecida: " + f + " (use .pdf, .png ou .txt)");
+      throw EUsage("Saída desconhecida: " + f + " (use .pdf, .png, .txt, .xlsx ou .csv)");
   }
   out.trace = o.trace;
+  if (!o.csv_decimal.empty()) {
+    if (o.csv_decimal != "," && o.csv_decimal != ".")
+      throw EUsage("Separador decimal do CSV desconhecido: " + o.csv_decimal + " (use , ou .)");
+    out.csv_decimal = o.csv_decimal.front();
+  }
   return out;
 }
 
@@ -155,7 +165,10 @@ void RegisterReportCommands(CLI::App& app) {
   print->add_option("--db", o->db, "Banco de dados")->required();
   print->add_option("--layout", o->layout, "Layout");
   print->add_option("-p,--param", o->params, "NOME=VALOR");
-  print->add_option("-o,--output", o->outputs, "Arquivo de saída (.pdf, .png, .txt)");
+  print->add_option("-o,--output", o->outputs, "Arquivo de saída (.pdf, .png, .txt, .xlsx, .csv)");
+  print->add_option(
+      "--csv-decimal", o->csv_decimal,
+      "Separador decimal do CSV: \",\" (campos com \";\", padrão) ou \".\" (campos com \",\")");
   print->add_option("--trace", o->trace, "Arquivo do rastro (JSON por linha)");
   AddSessionOptions(print, o.get());
   print->add_option("--progress-fd", o->progress_fd, "Progresso em JSON neste descritor")

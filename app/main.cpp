@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
   RegisterDbCommands(app);
   RegisterReportCommands(app);
   RegisterServeCommand(app);
+  RegisterAgendaCommands(app);
   try {
     app.parse(argc, argv);
     return kOk;

@@ -1,6 +1,9 @@
 #include "db/demo.h"
 
+#include "db/demo_cashflow.h"
+#include "db/demo_agenda.h"
 #include "db/demo_context.h"
+#include "db/demo_vouchers.h"
 #include "host/core/exception.h"
 #include "host/data/dataset.h"
 
@@ -37,6 +40,14 @@ DemoSummary GenerateDemo(TnConnection& connection, const DemoOptions& options) {
   demo::GenerateLedgerCharts(context);
   demo::GenerateCash(context);
   demo::GenerateAccounting(context);
+  demo::GenerateCostShares(context);
+  demo::GenerateOpenTitles(context, options.seed);
+  demo::GenerateTitles(context, options.seed);
+  demo::GenerateVouchers(context, options.seed);
+  demo::GenerateCheques(context);
+  demo::GenerateSettlementCharges(context);
+  demo::GenerateAccountBalances(context);
+  demo::GenerateAgenda(context, options.seed);
   transaction->Commit();
 
   DemoSummary summary;

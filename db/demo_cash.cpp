@@ -213,6 +213,9 @@ class CashBook {
     for (const Leg* leg : {&cash, &other}) {
       const int entry = Write(company, *leg, op);
       links_.Insert({company.code, code, entry, leg->side, leg->account});
+      if (leg == &other && purpose != kMovement) {
+        ids_.apportionable.push_back({company.code, entry, leg->account, op.value, leg->kind});
+      }
     }
   }
 

@@ -27,7 +27,7 @@ void TableWriter::Insert(const std::vector<Variant>& values) {
 }
 
 DemoContext::DemoContext(TnWriteTransaction& transaction, const DemoOptions& options)
-    : transaction_(transaction), random_(options.seed), scale_(options.scale) {}
+    : transaction_(transaction), random_(options.seed), seed_(options.seed), scale_(options.scale) {}
 
 TableWriter& DemoContext::Table(const std::string& table, const std::vector<std::string>& columns) {
   std::string key = table;

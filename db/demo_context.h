@@ -64,6 +64,16 @@ struct DemoCompany {
   int last_receivable_document = 0;      // highest CODIGORECEBERCAB written
 };
 
+// A revenue or expense leg of a receipt, a payment or the salaries: the
+// cash entries the cost centres share.
+struct DemoCashLeg {
+  int company = 0;
+  int code = 0;  // CODIGOCAIXA
+  int account = 0;
+  double value = 0;
+  int kind = 0;  // TIPOMOVCAIXA
+};
+
 // Codes of the rows written so far, by kind.
 struct DemoIds {
   std::vector<DemoCompany> companies;
@@ -81,6 +91,7 @@ struct DemoIds {
   std::map<int, std::vector<int>> ledger_accounts;     // PLANOESPEC by company
   std::vector<DemoSettlement> settlements;             // FPRACERTO, in the order written
   std::vector<DemoAccountingFault> accounting_faults;  // planted in FPRLCTOCTB/FPRLCTOGER
+  std::vector<DemoCashLeg> apportionable;              // FPRCAIXA legs cost centres share
   int cash_entries = 0;                                // FPRCAIXA rows
   int accounts = 0;                                    // FPRCONTA rows
   int centres = 0;                                     // FPRCENTROCUSTO rows
@@ -92,6 +103,10 @@ class DemoContext {
   DemoContext(TnWriteTransaction& transaction, const DemoOptions& options);
 
   DemoRandom& Random() { return random_; }
+  // The seed of the demo, for steps that draw from a sequence of their own.
+  uint64_t Seed() const { return seed_; }
+  // For a step that derives rows from those written (INSERT ... SELECT).
+  TnWriteTransaction& Transaction() { return transaction_; }
   int Scale() const { return scale_; }
   DemoIds& Ids() { return ids_; }
 
@@ -107,6 +122,7 @@ class DemoContext {
  private:
   TnWriteTransaction& transaction_;
   DemoRandom random_;
+  uint64_t seed_;
   int scale_;
   DemoIds ids_;
   std::map<std::string, std::unique_ptr<TableWriter>> writers_;
@@ -164,5 +180,18 @@ std::string CashEntryText(DemoRandom& random, const std::string& document);
 // Accounting entries generated for the documents of every origin kind, their
 // cost-centre allocations and the documents themselves (demo_accounting*.cpp).
 void GenerateAccounting(DemoContext& context);
+// Shares of the apportionable cash legs over the cost centres
+// (demo_cost_shares.cpp).
+void GenerateCostShares(DemoContext& context);
+// Payable and receivable titles in every situation with their payments,
+// receipts and settlements, boletos and index quotations (demo_titles.cpp),
+// on a random stream of their own drawn from the demo seed.
+void GenerateTitles(DemoContext& context, uint64_t seed);
+// Issued and received cheques with their status history (demo_cheques.cpp).
+void GenerateCheques(DemoContext& context);
+// Settlements with interest, fine or discount entries, and the monthly
+// account totals of the cash book (demo_charges.cpp); the totals come last.
+void GenerateSettlementCharges(DemoContext& context);
+void GenerateAccountBalances(DemoContext& context);
 
 }  // namespace vireo::demo

@@ -13,6 +13,9 @@ PACKAGES=(
   libcairo2-dev libpango1.0-dev fonts-dejavu-core
   poppler-utils
   libcpp-httplib-dev
+  libjpeg62-turbo-dev
+  libical-dev
+  libxlsxwriter-dev libminizip-dev libxml2-dev
 )
 if [ "${1:-}" = "tests" ]; then
   PACKAGES+=(clang-14 libclang-rt-14-dev libfuzzer-14-dev)

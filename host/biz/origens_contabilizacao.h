@@ -37,6 +37,10 @@ class VIREO_API TFprListDescricao {
   // The short form for narrow columns: "Receber", "Acerto Pag.", ...; ""
   // for an unknown code.
   static std::string DescricaoGerarContabilizacaoAbrev(int tipo);
+  // The status of a cheque (FPRCHEQUE.STATUSCHEQUE, CHEQUEDETALHE): 1
+  // "Cadastrado", 2 "Depositado", 3 "Compensado", 4 "Devolvido", 5
+  // "Cancelado", 6 "Repassado"; "" for any other code.
+  static std::string GetDscStatusCheque(int status);
 };
 
 }  // namespace vireo

@@ -27,6 +27,9 @@ class VIREO_API TnMapperBinder {
   TnMapperBinder(const TnClientDataSet* dataset, const char* mapper_name)
       : dataset_(dataset), mapper_name_(mapper_name) {}
   void Bind(const char* member, TField*& slot);
+  // Binds to the field at a position (0 the first): for mappers of results
+  // whose column names are the producer's business, read in a fixed order.
+  void BindAt(int position, TField*& slot);
 
  private:
   const TnClientDataSet* dataset_;

@@ -22,6 +22,8 @@ void TnrwBaseDll::DoZebradoBeforeSection(TObject*, int section) {
   if (FReport != nullptr) FReport->ZebrarSecao(section);
 }
 
+void TnrwBaseDll::DoBeforeSection(TObject*, int) {}
+
 void TnrwBaseDll::DepoisConfigurar() {}
 void TnrwBaseDll::AntesConfigurar(TObject*) {}
 

@@ -40,6 +40,10 @@ class VIREO_API TnrwBaseDll : public TObject {
   virtual void DoParamExit(TObject* sender, TnpqParamItem* param);
   // Before a zebra section prints: takes its turn of the alternation.
   virtual void DoZebradoBeforeSection(TObject* sender, int section);
+  // Before every section the report prints (zebra or not), ahead of the
+  // engine's page decision; nothing by default.  A report may print
+  // another section from here (that one comes here too).
+  virtual void DoBeforeSection(TObject* sender, int section);
   virtual void DepoisConfigurar();
   virtual void AntesConfigurar(TObject* parent);
   // A report's destructor may raise; see FreeReport.

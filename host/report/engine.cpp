@@ -14,6 +14,7 @@
 #include "host/report/render/composer.h"
 #include "host/report/render/output_set.h"
 #include "host/report/render/render_cairo.h"
+#include "host/report/render/sheet_outputs.h"
 #include "host/report/render/spool.h"
 #include "host/report/render/status_area.h"
 #include "host/report/render/text_renderer.h"
@@ -179,22 +180,40 @@ void TnrwReport::RepPrintSection(int section) {
   CheckSection(section);
   if (!printing_) BeginPrint();
   if (!zebra_explicit_ && zebra_source_ != CurrentReport()) LoadZebraLists();
+  BeforeSection(section);
   if (!in_page_start_) {
     // A page end asked for on a page that holds no body yet would only
     // leave a page with headings: it is dropped.
-    bool new_page = !composer_->HasPage() || (page_end_ && page_has_body_) ||
+    const bool asked = page_end_ && page_has_body_;
+    bool new_page = !composer_->HasPage() || asked ||
                     (page_has_body_ && composer_->Height(section) > composer_->Remaining() + 1e-6);
     page_end_ = false;
-    if (new_page) NewPage();
+    if (new_page) NewPage(asked);
     page_has_body_ = true;
   }
   const bool shaded = ShadeFor(section);
-  composer_->Place(section, shaded);
+  composer_->Place(section, shaded, in_page_start_);
   FireSectionPrint(section);
 }
 
-void TnrwReport::NewPage() {
-  composer_->StartPage();
+// The report's hook, guarded like OnSectionPrint (with a count of its own,
+// so each loop is named by what loops) against a hook that prints sections
+// calling it again without end.
+void TnrwReport::BeforeSection(int section) {
+  TnrwBaseDll* report = CurrentReport();
+  if (report == nullptr) return;
+  if (before_depth_ >= kMaxEventDepth) {
+    throw Exception(layout_.file +
+                    ": DoBeforeSection imprime seções que o chamam de novo sem fim "
+                    "(seção " +
+                    std::to_string(section) + ")");
+  }
+  DepthGuard guard(before_depth_);
+  report->DoBeforeSection(this, section);
+}
+
+void TnrwReport::NewPage(bool asked) {
+  composer_->StartPage(asked);
   zebra_count_ = 0;
   page_has_body_ = false;
   page_end_ = false;
@@ -333,7 +352,7 @@ TnpqImage* TnrwReport::ImageByName(std::string_view name) const {
       return static_cast<TnpqImage*>(obj.get());
     }
   }
-  return nullptr;
+  throw Exception("O layout " + layout_.file + " não tem a imagem \"" + std::string(name) + "\".");
 }
 
 TnpqChart* TnrwReport::GraficoByName(std::string_view name) const {
@@ -342,7 +361,7 @@ TnpqChart* TnrwReport::GraficoByName(std::string_view name) const {
       return static_cast<TnpqChart*>(obj.get());
     }
   }
-  return nullptr;
+  throw Exception("O layout " + layout_.file + " não tem o gráfico \"" + std::string(name) + "\".");
 }
 
 // --- panel ---------------------------------------------------------------------------
@@ -469,6 +488,7 @@ void TnrwReport::EndPrint(const std::vector<TnCanvas*>& more) {
     if (!temp.text.empty()) canvases.push_back(MakeTextCanvas(temp.text));
     if (!temp.pdf.empty()) canvases.push_back(MakePdfCanvas(temp.pdf));
     if (!temp.png.empty()) canvases.push_back(MakePngCanvas(temp.png));
+    for (auto& c : MakeSheetCanvases(*spool_, layout_, temp)) canvases.push_back(std::move(c));
     std::vector<TnCanvas*> targets;
     for (auto& c : canvases) targets.push_back(c.get());
     targets.insert(targets.end(), more.begin(), more.end());

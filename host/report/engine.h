@@ -196,7 +196,8 @@ class VIREO_API TnrwReport : public TnpqPowerQuery {
   VIREO_LOCAL std::string FieldText(const std::string& column);
   VIREO_LOCAL void CheckSection(int section) const;
   VIREO_LOCAL void LoadZebraLists();
-  VIREO_LOCAL void NewPage();
+  VIREO_LOCAL void BeforeSection(int section);
+  VIREO_LOCAL void NewPage(bool asked);
   VIREO_LOCAL bool ShadeFor(int section);
   VIREO_LOCAL void FireSectionPrint(int section);
   VIREO_LOCAL void ClosePrint();
@@ -224,6 +225,7 @@ class VIREO_API TnrwReport : public TnpqPowerQuery {
   bool page_has_body_ = false;
   bool in_page_start_ = false;
   int event_depth_ = 0;
+  int before_depth_ = 0;
   int page_count_ = 0;
   bool main_opened_ = false;
   bool atualizar_layout_ = true;

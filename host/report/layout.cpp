@@ -139,11 +139,12 @@ TnParamKind ParamKind(const std::string& text, const Place& at) {
   static const std::map<std::string, TnParamKind> kinds = {
       {"text", TnParamKind::Text},       {"date", TnParamKind::Date},
       {"integer", TnParamKind::Integer}, {"selection", TnParamKind::Selection},
-      {"yesno", TnParamKind::YesNo},     {"choice", TnParamKind::Choice}};
+      {"yesno", TnParamKind::YesNo},     {"choice", TnParamKind::Choice},
+      {"decimal", TnParamKind::Decimal}};
   auto it = kinds.find(text);
   if (it == kinds.end()) {
     at.Fail("tipo de parâmetro desconhecido \"" + text +
-            "\" (text, date, integer, selection, yesno, choice)");
+            "\" (text, date, integer, decimal, selection, yesno, choice)");
   }
   return it->second;
 }

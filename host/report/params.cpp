@@ -30,6 +30,10 @@ EnParam NotAnInteger(const TnParamDef& def, const std::string& text) {
                  "Parâmetro " + Describe(def) + ": \"" + text + "\" não é um número inteiro.");
 }
 
+EnParam NotADecimal(const TnParamDef& def, const std::string& text) {
+  return EnParam(def.name, "Parâmetro " + Describe(def) + ": \"" + text + "\" não é um número.");
+}
+
 std::string CheckYesNo(const TnParamDef& def, const std::string& text) {
   const std::string t = Trim(text);
   if (t.empty()) return t;
@@ -79,6 +83,8 @@ const char* ParamKindName(TnParamKind kind) {
       return "yesno";
     case TnParamKind::Choice:
       return "choice";
+    case TnParamKind::Decimal:
+      return "decimal";
   }
   return "?";
 }
@@ -112,6 +118,14 @@ std::string TnpqParamItem::Checked(const std::string& text) const {
       if (!t.empty() && !TryStrToInt64(t, n)) {
         throw NotAnInteger(def_, text);
       }
+      return t;
+    }
+    case TnParamKind::Decimal: {
+      // An amount read the way the reports read it (StrToFloat: the
+      // locale's decimal separator, no thousands separators).
+      const std::string t = Trim(text);
+      double n = 0;
+      if (!t.empty() && !TryStrToFloat(t, n)) throw NotADecimal(def_, text);
       return t;
     }
     case TnParamKind::Selection:

@@ -5,7 +5,7 @@
 // single TnpqPowerParam, in insertion order, so a report reads and writes
 // both through the same calls.  Names are compared without regard to case.
 // Parameter values are kept as text, as the panel holds them; a parameter of
-// a checked kind (date, integer, selection, yes/no, choice) refuses a value of
+// a checked kind (date, integer, decimal, selection, yes/no, choice) refuses a value of
 // the wrong form with EnParam naming it.
 #pragma once
 
@@ -23,7 +23,7 @@
 namespace vireo {
 
 // What the panel asks for.  Variable is a layout variable, not on the panel.
-enum class TnParamKind { Variable, Text, Date, Integer, Selection, YesNo, Choice };
+enum class TnParamKind { Variable, Text, Date, Integer, Selection, YesNo, Choice, Decimal };
 
 // Name of a kind as layouts write it ("date", "yesno", ...).
 VIREO_API const char* ParamKindName(TnParamKind kind);

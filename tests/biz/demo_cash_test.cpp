@@ -82,8 +82,10 @@ TEST_F(DemoCashTest, SettlementsHaveOneEntryOnEachSide) {
                   "FPRACERTOCX X where X.CODIGOESCRIT = A.CODIGOESCRIT and X.CODIGOACERTO = "
                   "A.CODIGOACERTO and X.ORIGEMCAIXA = 2) <> 1"),
             0);
-  // Each entry sits in one settlement at most, on its own account and date,
-  // for the settlement's amount.
+  // Each entry sits in one settlement at most, on its own account and date;
+  // the titles' side carries the settlement's amount, and a charge
+  // (interest, fine, discount: origin 3) moves the cash side away from it
+  // so that the settlement's entries still balance.
   EXPECT_EQ(Count(Db(),
                   "select count(*) from (select CODIGOESCRIT, CODIGOCAIXA from FPRACERTOCX "
                   "group by 1, 2 having count(*) > 1)"),
@@ -93,8 +95,14 @@ TEST_F(DemoCashTest, SettlementsHaveOneEntryOnEachSide) {
                   "X.CODIGOESCRIT and C.CODIGOCAIXA = X.CODIGOCAIXA join FPRACERTO A on "
                   "A.CODIGOESCRIT = X.CODIGOESCRIT and A.CODIGOACERTO = X.CODIGOACERTO "
                   "where C.CODIGOCONTA <> X.CODIGOCONTA or C.DATACAIXA <> A.DATAACERTO or "
-                  "C.VALORCAIXA <> A.VALORACERTO"),
+                  "(X.ORIGEMCAIXA = 1 and C.VALORCAIXA <> A.VALORACERTO)"),
             0);
+  EXPECT_EQ(Count(Db(),
+                  "select count(*) from (select X.CODIGOESCRIT, X.CODIGOACERTO from FPRACERTOCX X "
+                  "join FPRCAIXA C on C.CODIGOESCRIT = X.CODIGOESCRIT and C.CODIGOCAIXA = "
+                  "X.CODIGOCAIXA group by 1, 2 having sum(C.TIPOMOVCAIXA * C.VALORCAIXA) <> 0)"),
+            0);
+  EXPECT_GT(Count(Db(), "select count(*) from FPRACERTOCX where ORIGEMCAIXA = 3"), 0);
   EXPECT_EQ(Rows(Db(), "select distinct FINALIDADEACERTO from FPRACERTO order by 1"),
             (std::vector<std::string>{"1", "2", "3"}));
   // Cash-side entries of receipts and payments move a current account, and

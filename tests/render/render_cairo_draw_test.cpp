@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "raster_page.h"
+#include "tests/support/jpeg_bytes.h"
 
 namespace vireo::testing {
 namespace {
@@ -167,9 +168,23 @@ TEST_F(PainterTest, ScalesImagesIntoTheBoxKeepingProportions) {
   EXPECT_EQ(PixelAt(page_.surface(), 225, 225), 0xFF0000u);
 }
 
+TEST_F(PainterTest, DecodesJpegLogosLikePngOnes) {
+  const TnRect box{100, 100, 100, 100};
+  page_.painter().Image(box, vireo::test::SolidJpeg(20, 10, 0xD02020));
+  InkBounds ink = page_.Ink(box);
+  EXPECT_NEAR(ink.left, 150, 1);
+  EXPECT_NEAR(ink.top, 150 + 37.5, 1);
+  const uint32_t middle = PixelAt(page_.surface(), 225, 225);
+  EXPECT_NEAR(static_cast<int>(middle >> 16), 0xD0, 6);  // colours in order, give or take
+  EXPECT_NEAR(static_cast<int>((middle >> 8) & 0xFF), 0x20, 6);
+  EXPECT_NEAR(static_cast<int>(middle & 0xFF), 0x20, 6);
+}
+
 TEST_F(PainterTest, DrawsAPlaceholderForUnreadableImages) {
   std::string png = SolidPng(20, 10, 0x00FF00);
-  const std::string samples[] = {"", "not a picture", png.substr(0, 40), "\xFF\xD8\xFF\xE0 jpeg"};
+  const std::string jpeg = vireo::test::SolidJpeg(20, 10, 0x00FF00);
+  const std::string samples[] = {"", "not a picture", png.substr(0, 40), "\xFF\xD8\xFF\xE0 jpeg",
+                                 jpeg.substr(0, 30)};
   double left = 10;
   for (const std::string& bytes : samples) {
     const TnRect box{left, 10, 40, 40};

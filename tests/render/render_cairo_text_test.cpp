@@ -136,5 +136,17 @@ TEST(ChartScaleTest, ThinsCategoryLabelsThatWouldOverlap) {
   EXPECT_EQ(ChartLabelStep(1, 500, 100), 1);
 }
 
+// A balance beside its zero line: the zero line's points carry no labels
+// and must not add a slot of their own at the right; a date repeated later
+// is a slot of its own.
+TEST(ChartScaleTest, PointsTakeTheSlotOfTheirIndex) {
+  TnChartData chart;
+  chart.series = {{{"Saldo Anterior", 10}, {"01/03", 12}, {"02/03", 9}, {"01/03", 11}},
+                  {{"", 0}, {"", 0}, {"", 0}, {"", 0}},
+                  {{"", 5}, {"x", 6}, {"y", 7}, {"z", 8}, {"03/03", 4}}};
+  EXPECT_EQ(ChartCategoryLabels(chart),
+            (std::vector<std::string>{"Saldo Anterior", "01/03", "02/03", "01/03", "03/03"}));
+}
+
 }  // namespace
 }  // namespace vireo::testing

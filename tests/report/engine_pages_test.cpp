@@ -2,6 +2,7 @@
 // ends, the fit test, zebra stripes, and label changes between sections.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -294,15 +295,28 @@ TEST_F(PagesTest, GetObjectsListsEveryObjectWithItsSection) {
   EXPECT_EQ(labels_of_10, 2);
   EXPECT_TRUE(engine.LabelByName("R2")->FontStyle().Contains(fsBold));
   EXPECT_FALSE(engine.LabelByName("C1")->FontStyle().Contains(fsItalic));
-  // A name the layout lacks is an error naming the layout and the name.
-  for (const char* name : {"naoExiste", "grafico" /* a chart, not a label */}) {
-    try {
-      engine.LabelByName(name);
-      ADD_FAILURE() << name << " was found";
-    } catch (const Exception& e) {
-      EXPECT_NE(std::string(e.what()).find(engine.Layout().file), std::string::npos) << e.what();
-      EXPECT_NE(std::string(e.what()).find(std::string("\"") + name + "\""), std::string::npos)
-          << e.what();
+  // A name the layout lacks, or names an object of another kind, is an
+  // error naming the layout and the name, never a null object.
+  struct Lookup {
+    const char* own;  // the object of its kind in this layout
+    std::function<void(const char*)> find;
+  };
+  const Lookup lookups[] = {
+      {"R2", [&](const char* name) { engine.LabelByName(name); }},
+      {"logoEmpresa", [&](const char* name) { engine.ImageByName(name); }},
+      {"grafico", [&](const char* name) { engine.GraficoByName(name); }},
+  };
+  for (const Lookup& lookup : lookups) {
+    for (const char* name : {"naoExiste", "R2", "logoEmpresa", "grafico"}) {
+      if (std::string(name) == lookup.own) continue;
+      try {
+        lookup.find(name);
+        ADD_FAILURE() << name << " was found";
+      } catch (const Exception& e) {
+        EXPECT_NE(std::string(e.what()).find(engine.Layout().file), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find(std::string("\"") + name + "\""), std::string::npos)
+            << e.what();
+      }
     }
   }
   EXPECT_NE(engine.GraficoByName("grafico"), nullptr);

@@ -104,7 +104,7 @@ TEST(LayoutErrors, EachMistakeNamesItsPlace) {
        "rptLedger.json: sections[0]: seção sem número inteiro (number)"},
       {R"({"parameters": [{"name": "p", "kind": "data"}], "sections": []})",
        "rptLedger.json: parameters[0].kind: tipo de parâmetro desconhecido \"data\" "
-       "(text, date, integer, selection, yesno, choice)"},
+       "(text, date, integer, decimal, selection, yesno, choice)"},
       {R"({"sections": [{"number": 8, "height": 10, "objects": [
            {"name": "R1"}, {"name": "R2", "font": {"style": ["negrito"]}}]}]})",
        "rptLedger.json: sections[0].objects[1].font.style: estilo de fonte desconhecido "

@@ -97,6 +97,25 @@ TEST(ParamItem, IntegerKind) {
   EXPECT_THROW(v->GetAsInteger(), EnParam);
 }
 
+// An amount as the reports read it: the locale's decimal comma.
+TEST(ParamItem, DecimalKindRefusesWhatIsNoNumber) {
+  TnpqPowerParam params;
+  TnpqParamItem* v = params.Add(Def("pValorMinimo", TnParamKind::Decimal));
+  v->SetValue(" 1234,56 ");
+  EXPECT_EQ(v->Value(), "1234,56");
+  v->SetValue("");
+  EXPECT_EQ(v->Value(), "");
+  for (const char* bad : {"dez", "1,2,3", "1) or (1=1", "12a"}) {
+    try {
+      v->SetValue(bad);
+      ADD_FAILURE() << bad << " was taken";
+    } catch (const EnParam& e) {
+      EXPECT_NE(e.Message().find("pValorMinimo"), std::string::npos) << e.Message();
+    }
+  }
+  EXPECT_STREQ(ParamKindName(TnParamKind::Decimal), "decimal");
+}
+
 TEST(ParamItem, SelectionIsCheckedWhenSet) {
   TnpqPowerParam params;
   TnpqParamItem* sel = params.Add(Def("pCodigoEscrit", TnParamKind::Selection));

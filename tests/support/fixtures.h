@@ -90,12 +90,97 @@ class FinanceDbTest : public ReportDbTest {
         {escrit, acerto, caixa, origem, conta});
   }
 
+  // A settlement (FPRACERTO) with its purpose (1 receipt, 2 payment, 3
+  // movement), date and value.
+  void AcertoFinanceiro(int escrit, int acerto, int finalidade, const Variant& data, double valor) {
+    Exec(
+        "insert into FPRACERTO (CODIGOESCRIT, CODIGOACERTO, FINALIDADEACERTO, DATAACERTO, "
+        "VALORACERTO) values (?, ?, ?, ?, ?)",
+        {escrit, acerto, finalidade, data, valor});
+  }
+
+  // A bank (BANCO) and a bank account of a person (PESSOACONTABANC).
+  void Banco(int codigo, const std::string& nome) {
+    Exec("insert into BANCO (CODIGOBANCO, NOMEBANCO) values (?, ?)", {codigo, nome});
+  }
+  void ContaBancaria(int pessoa, int conta, int agencia, const std::string& numero) {
+    Exec(
+        "insert into PESSOACONTABANC (CODIGOPESSOAFIN, CODIGOCONTABANC, CODIGOAGENCIABANC, "
+        "NRCONTABANC, DGCONTABANC) values (?, ?, ?, ?, '0')",
+        {pessoa, conta, agencia, numero});
+  }
+
+  // A cheque (FPRCHEQUE): tipo 1 issued, 2 received; on bank 1, agency 10,
+  // the account's number its code followed by "00".
+  struct ChequeDados {
+    int escrit = 1;
+    int codigo = 0;
+    int tipo = 1;
+    int conta = 1;
+    int numero = 0;
+    Variant emissao;
+    Variant previsao;
+    std::string nominal;
+    double valor = 0;
+    int status = 1;
+  };
+  void Cheque(const ChequeDados& c) {
+    Exec(
+        "insert into FPRCHEQUE (CODIGOESCRIT, CODIGOCHEQUE, TIPOCHEQUE, CODIGOBANCO, "
+        "CODIGOAGENCIABANC, CODIGOCONTABANC, NRCONTABANC, DGCONTABANC, NUMEROCHEQUE, "
+        "DATAEMISSAO, DATAPREVISAO, NOMINAL, VALOR, STATUSCHEQUE) "
+        "values (?, ?, ?, 1, 10, ?, ?, '0', ?, ?, ?, ?, ?, ?)",
+        {c.escrit, c.codigo, c.tipo, c.conta, std::to_string(c.conta) + "00", c.numero, c.emissao,
+         c.previsao, c.nominal, c.valor, c.status});
+  }
+  // A row of a cheque's status history; pessoa 0 leaves the person null.
+  void ChequeDetalhe(int escrit, int cheque, int status, const Variant& data, int pessoa = 0) {
+    Exec(
+        "insert into CHEQUEDETALHE (CODIGOESCRIT, CODIGOCHEQUE, STATUSCHEQUE, DATADETALHE, "
+        "CODIGOPESSOAFIN) values (?, ?, ?, ?, ?)",
+        {escrit, cheque, status, data, pessoa != 0 ? Variant(pessoa) : Variant()});
+  }
+
   // An account of the accounting chart (PLANOESPEC) of accounting company
   // `empresa`.
   void ContaCtb(int empresa, int conta, const std::string& descr) {
     Exec("insert into PLANOESPEC (CODIGOEMPRESA, CONTACTB, DESCRCONTA) values (?, ?, ?)",
          {empresa, conta, descr});
   }
+
+  // The cost-centre plan: FPRCFGCENTROCUSTO with the masks and natures of
+  // groups 1.. (nature 0 leaves it null), and its cost centres.
+  void ConfiguracaoCentros(const std::vector<std::string>& mascaras,
+                           const std::vector<int>& naturezas) {
+    std::string columns, marks;
+    std::vector<Variant> values;
+    for (size_t g = 0; g < mascaras.size(); ++g) {
+      const std::string n = std::to_string(g + 1);
+      columns += std::string(g ? ", " : "") + "MASCGRUPO" + n + ", NATURGRUPO" + n;
+      marks += std::string(g ? ", " : "") + "?, ?";
+      values.push_back(mascaras[g]);
+      values.push_back(g < naturezas.size() && naturezas[g] != 0 ? Variant(naturezas[g])
+                                                                 : Variant());
+    }
+    Exec("insert into FPRCFGCENTROCUSTO (" + columns + ") values (" + marks + ")", values);
+  }
+  void CentroCusto(int code, const Variant& classif, const std::string& descr,
+                   bool sintetico = false) {
+    Exec(
+        "insert into FPRCENTROCUSTO (CODIGOCENTROCUSTO, CLASSIFCENTROCUSTO, DESCRCENTROCUSTO, "
+        "TIPOCENTROCUSTO) values (?, ?, ?, ?)",
+        {code, classif, descr, sintetico ? 1 : 2});
+  }
+  // A share of cash entry `caixa` charged to cost centre `centro`; natureza 1
+  // debit, -1 credit.
+  void Rateio(int escrit, int caixa, int centro, double valor, const Variant& natureza) {
+    Exec(
+        "insert into FPRCAIXACUSTO (CODIGOESCRIT, CODIGOCAIXA, CODIGOCENTROCUSTO, VALORCUSTO, "
+        "NATURLCTOCUSTO) values (?, ?, ?, ?, ?)",
+        {escrit, caixa, centro, valor, natureza});
+  }
+  // The code of the last cash entry written.
+  int UltimoCaixa() const { return ultimo_caixa_; }
 
  private:
   int ultimo_caixa_ = 0;

@@ -26,16 +26,39 @@ bool HasSeparator(const std::string& text) {
   return std::any_of(text.begin(), text.end(), [](char c) { return !IsWordChar(c); });
 }
 
+// Where each plan lives: its items (code, kind, classification,
+// description, modality, company) and its configuration table.
+struct PlanTables {
+  const char* items_sql;
+  const char* configuration;
+  const char* item;  // how the notes name an item
+  const char* none;  // no item
+  const char* plan;  // and the plan
+};
+
+PlanTables TablesOf(PlanKind kind) {
+  if (kind == PlanKind::kCostCentres) {
+    return {
+        "select CODIGOCENTROCUSTO, TIPOCENTROCUSTO, CLASSIFCENTROCUSTO, DESCRCENTROCUSTO, "
+        "0, 0 from FPRCENTROCUSTO",
+        "FPRCFGCENTROCUSTO", "O centro de custo", "Nenhum centro de custo",
+        "plano de centros de custo"};
+  }
+  return {
+      "select CODIGOCONTA, TIPOCONTA, CLASSIFCONTA, DESCRCONTA, MODALIDADECONTA, "
+      "CODIGOESCRITORIO from FPRCONTA",
+      "FPRCFGCONTA", "A conta", "Nenhuma conta", "plano de contas"};
+}
+
 // NATURGRUPO1 to NATURGRUPO9 of the first configuration row; false when the
 // table is empty.  The ledger reads the first row of an unordered select, so
 // this select is unordered too and reads the same row.
-bool LoadNatures(int (&natures)[10], bool (&known)[10]) {
+bool LoadNatures(const char* table, int (&natures)[10], bool (&known)[10]) {
   std::string columns;
   for (int group = 1; group <= 9; ++group) {
     columns += (group > 1 ? ", " : "") + std::string("NATURGRUPO") + std::to_string(group);
   }
-  TnClientDataSet* rows =
-      ExecutarSQL("select " + columns + " from FPRCFGCONTA", {}, true, false, 1);
+  TnClientDataSet* rows = ExecutarSQL("select " + columns + " from " + table, {}, true, false, 1);
   TnSQLGuard guard(rows);
   for (int group = 0; group <= 9; ++group) {
     natures[group] = 0;
@@ -51,10 +74,8 @@ bool LoadNatures(int (&natures)[10], bool (&known)[10]) {
   return true;
 }
 
-std::vector<ChartAccount> LoadAccounts() {
-  TnClientDataSet* rows = ExecutarSQL(
-      "select CODIGOCONTA, TIPOCONTA, CLASSIFCONTA, DESCRCONTA, MODALIDADECONTA, "
-      "CODIGOESCRITORIO from FPRCONTA");
+std::vector<ChartAccount> LoadAccounts(const char* sql) {
+  TnClientDataSet* rows = ExecutarSQL(sql);
   TnSQLGuard guard(rows);
   std::vector<ChartAccount> accounts;
   accounts.reserve(rows->RecordCount());
@@ -81,12 +102,18 @@ bool IsBelow(const std::string& ancestor, const std::string& classification) {
   return !IsWordChar(classification[ancestor.size()]);
 }
 
-ChartOfAccounts ChartOfAccounts::Load() {
+ChartOfAccounts ChartOfAccounts::Load() { return Load(PlanKind::kAccounts); }
+
+ChartOfAccounts ChartOfAccounts::LoadCostCentres() { return Load(PlanKind::kCostCentres); }
+
+ChartOfAccounts ChartOfAccounts::Load(PlanKind kind) {
+  const PlanTables tables = TablesOf(kind);
   int natures[10];
   bool known[10];
   ChartOfAccounts chart;
-  chart.configured_ = LoadNatures(natures, known);
-  chart.accounts_ = LoadAccounts();
+  chart.kind_ = kind;
+  chart.configured_ = LoadNatures(tables.configuration, natures, known);
+  chart.accounts_ = LoadAccounts(tables.items_sql);
   for (ChartAccount& account : chart.accounts_) {
     account.nature = natures[account.group];
     account.nature_known = account.group != 0 && known[account.group];
@@ -160,11 +187,12 @@ std::vector<bool> ChosenAnalytics(const ChartOfAccounts& chart, const std::strin
       for (int below : chart.AnalyticsBelow(static_cast<int>(i))) chosen[below] = true;
     }
     if (found) continue;
-    notes.Add(item.low == item.high
-                  ? "A conta " + std::to_string(item.low) +
-                        " da seleção não existe no plano de contas."
-                  : "Nenhuma conta do plano de contas no intervalo " + std::to_string(item.low) +
-                        ".." + std::to_string(item.high) + " da seleção.");
+    const PlanTables tables = TablesOf(chart.Kind());
+    notes.Add(item.low == item.high ? std::string(tables.item) + " " + std::to_string(item.low) +
+                                          " da seleção não existe no " + tables.plan + "."
+                                    : std::string(tables.none) + " do " + tables.plan +
+                                          " no intervalo " + std::to_string(item.low) + ".." +
+                                          std::to_string(item.high) + " da seleção.");
   }
   return chosen;
 }

@@ -29,16 +29,17 @@ std::string Conditions(const EntryQuery& query) {
   if (query.cash_movement) where += "and AC.ORIGEMCAIXA in (1, 2) ";
   where += FilterInterval("C.CODIGOESCRIT", query.companies, {1}, true, 0);
   where += FilterInterval("C.CODIGOCONTA", query.accounts, {1}, true, 0);
-  if (!ParseSelection(query.origins_out).empty()) {
-    where +=
-        " and not (" + FilterInterval("C.ORIGEMLCTOCAIXA", query.origins_out, {1}, false, 0) + ") ";
-  }
-  return where;
+  return where + OriginsLeftOut("C.ORIGEMLCTOCAIXA", query.origins_out);
+}
+
+}  // namespace
+
+std::string OriginsLeftOut(const std::string& column, const std::string& origins_out) {
+  if (ParseSelection(origins_out).empty()) return "";
+  return " and not (" + FilterInterval(column, origins_out, {1}, false, 0) + ") ";
 }
 
 int64_t Cents(const TField* field) { return std::llround(field->AsFloat() * 100.0); }
-
-}  // namespace
 
 std::string EntryTotalsSQL(const EntryQuery& query) {
   return std::string("select C.CODIGOESCRIT, C.CODIGOCONTA, ") + kKind + " AS TIPOMOV, " +

@@ -15,6 +15,10 @@
 
 #include "host/core/datetime.h"
 
+namespace vireo {
+class TField;
+}
+
 namespace vireo::biz {
 
 struct EntryQuery {
@@ -37,9 +41,16 @@ struct EntryTotal {
   int64_t entries = 0;  // number of entry rows summed
 };
 
+// " and not (<column> in the selection) ", or nothing for an empty selection:
+// the condition that leaves out the entries of the selected origins.
+std::string OriginsLeftOut(const std::string& column, const std::string& origins_out);
+
 // The SQL text, with the markers :pDataInicial and :pDataFinal.
 std::string EntryTotalsSQL(const EntryQuery& query);
 // Runs it on the current connection.
 std::vector<EntryTotal> LoadEntryTotals(const EntryQuery& query);
+
+// A sum read from the database, in whole cents.
+int64_t Cents(const TField* field);
 
 }  // namespace vireo::biz

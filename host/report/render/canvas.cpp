@@ -6,4 +6,6 @@ namespace vireo {
 
 TnCanvas::~TnCanvas() = default;
 
+void TnCanvas::BeginSection(const TnSectionMark&) {}
+
 }  // namespace vireo

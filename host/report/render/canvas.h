@@ -8,17 +8,37 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "host/report/draw_types.h"
 
 namespace vireo {
+
+// What a section is to the page it lands on.
+enum class TnSectionRole : uint8_t { kPageHeader, kTitle, kHeading, kBody, kFooter };
+
+// The start of a section's drawing calls.  Renderers that only draw pages
+// ignore it; the spreadsheet renderers read their table from it (a header
+// once, no footers, a sheet per company).
+struct TnSectionMark {
+  int number = 0;
+  TnSectionRole role = TnSectionRole::kBody;
+  // On a page header: the report asked for this page (a break between
+  // companies or groups) instead of the previous one running full.
+  bool forced_page = false;
+  // On a page header: the texts of its variables, which tell one company's
+  // pages from the next.
+  std::vector<std::string> values;
+};
 
 class TnCanvas {
  public:
   virtual ~TnCanvas();
   virtual void BeginDocument(const TnPageSetup& setup, int page_count) = 0;
   virtual void BeginPage(int page) = 0;
+  virtual void BeginSection(const TnSectionMark& mark);
   // Text clipped to its box; `wrap` breaks it into lines inside the box.
   virtual void Text(const TnRect& box, std::string_view text, const TnFont& font, TnAlign align,
                     bool wrap) = 0;

@@ -39,7 +39,7 @@ double TnPageComposer::RemainingOnNewPage() const {
   return body_bottom_ - top;
 }
 
-void TnPageComposer::StartPage() {
+void TnPageComposer::StartPage(bool forced) {
   if (page_ > 0) {
     PlaceFooter();
     spool_->EndPage();
@@ -48,6 +48,7 @@ void TnPageComposer::StartPage() {
   cursor_ = layout_.page.margin_top;
   spool_->BeginPage();
   trace_->Page(page_);
+  forced_page_ = forced || page_ == 1;
   if (Section(kSectionPageHeader) != nullptr) Place(kSectionPageHeader, false);
   if (page_ == 1 && Section(kSectionTitle) != nullptr) Place(kSectionTitle, false);
 }
@@ -62,17 +63,37 @@ void TnPageComposer::PlaceFooter() {
   const TnSectionRuntime* footer = Section(kSectionPageFooter);
   if (footer == nullptr) return;
   trace_->Section(page_, kSectionPageFooter, vars_, footer->labels);
+  MarkSection(*footer, TnSectionRole::kFooter);
   Draw(*footer, body_bottom_, false);
 }
 
-void TnPageComposer::Place(int number, bool shaded) {
+void TnPageComposer::Place(int number, bool shaded, bool heading) {
   const TnSectionRuntime* section = Section(number);
   if (section == nullptr) {
     throw Exception(layout_.file + ": a seção " + std::to_string(number) + " não existe no layout");
   }
   trace_->Section(page_, number, vars_, section->labels);  // before its charts' events
+  TnSectionRole role = heading ? TnSectionRole::kHeading : TnSectionRole::kBody;
+  if (number == kSectionPageHeader) role = TnSectionRole::kPageHeader;
+  if (number == kSectionTitle) role = TnSectionRole::kTitle;
+  MarkSection(*section, role);
   Draw(*section, cursor_, shaded);
   cursor_ += section->def->height;
+}
+
+void TnPageComposer::MarkSection(const TnSectionRuntime& section, TnSectionRole role) {
+  TnSectionMark mark;
+  mark.number = section.def->number;
+  mark.role = role;
+  if (role == TnSectionRole::kPageHeader) {
+    mark.forced_page = forced_page_;
+    for (size_t i = 0; i < section.objects.size(); ++i) {
+      if (section.variables[i] != nullptr && section.objects[i]->Visible()) {
+        mark.values.push_back(section.variables[i]->Value());
+      }
+    }
+  }
+  spool_->Section(mark);
 }
 
 void TnPageComposer::Draw(const TnSectionRuntime& section, double top, bool shaded) {

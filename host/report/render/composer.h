@@ -56,10 +56,12 @@ class TnPageComposer {
   double Height(int number) const;
 
   // Closes the current page (placing its footer) and opens the next one,
-  // with the header and, on the first page, the title.
-  void StartPage();
+  // with the header and, on the first page, the title.  `forced`: the
+  // report asked for the page, the last one did not run full.
+  void StartPage(bool forced = false);
   // Draws the section at the current position and moves below it.
-  void Place(int number, bool shaded);
+  // `heading`: printed at the top of the page by the header's handler.
+  void Place(int number, bool shaded, bool heading = false);
   // Places the last page's footer.
   void Finish();
 
@@ -67,6 +69,7 @@ class TnPageComposer {
   void Draw(const TnSectionRuntime& section, double top, bool shaded);
   void DrawObject(TnpqObject* obj, TnpqParamItem* var, int section, double top);
   void PlaceFooter();
+  void MarkSection(const TnSectionRuntime& section, TnSectionRole role);
 
   const TnLayout& layout_;
   const TnpqPowerParam& vars_;
@@ -77,6 +80,7 @@ class TnPageComposer {
   int page_ = 0;
   double cursor_ = 0;
   double body_bottom_ = 0;
+  bool forced_page_ = false;
 };
 
 }  // namespace vireo

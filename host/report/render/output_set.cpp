@@ -56,10 +56,13 @@ void RemoveQuietly(const std::string& path) {
 }  // namespace
 
 TnOutputSet::TnOutputSet(const TnPrintOutputs& outputs) : final_(outputs) {
+  temp_.csv_decimal = final_.csv_decimal;
   try {
     if (!final_.pdf.empty()) temp_.pdf = ReserveFileBeside(final_.pdf);
     if (!final_.text.empty()) temp_.text = ReserveFileBeside(final_.text);
     if (!final_.trace.empty()) temp_.trace = ReserveFileBeside(final_.trace);
+    if (!final_.xlsx.empty()) temp_.xlsx = ReserveFileBeside(final_.xlsx);
+    if (!final_.csv.empty()) temp_.csv = ReserveFileBeside(final_.csv);
     if (!final_.png.empty()) {
       png_dir_ = ReserveDirBeside(final_.png);
       temp_.png = png_dir_ + "/" + fs::path(final_.png).filename().string();
@@ -78,6 +81,8 @@ void TnOutputSet::RemoveTemporaries() {
   RemoveQuietly(temp_.pdf);
   RemoveQuietly(temp_.text);
   RemoveQuietly(temp_.trace);
+  RemoveQuietly(temp_.xlsx);
+  RemoveQuietly(temp_.csv);
   RemoveQuietly(png_dir_);
 }
 
@@ -95,6 +100,8 @@ void TnOutputSet::Commit() {
   if (!temp_.pdf.empty()) move(temp_.pdf, final_.pdf);
   if (!temp_.text.empty()) move(temp_.text, final_.text);
   if (!temp_.trace.empty()) move(temp_.trace, final_.trace);
+  if (!temp_.xlsx.empty()) move(temp_.xlsx, final_.xlsx);
+  if (!temp_.csv.empty()) move(temp_.csv, final_.csv);
   if (!png_dir_.empty()) {
     const std::string target = DirectoryOf(final_.png);
     std::vector<fs::path> pages;

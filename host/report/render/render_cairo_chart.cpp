@@ -36,8 +36,10 @@ struct Box {
   TnRect rect() const { return {left, top, width(), height()}; }
 };
 
-// Points of every series as (category, value), categories in order of
-// first appearance.
+// Points of every series as (slot, value): a point sits at its index in its
+// series, so a series whose points carry no label (a zero line beside the
+// balance) still lines up with the others.  A slot is labelled by the first
+// series that labels it.
 struct Categories {
   std::vector<std::string> labels;
   std::vector<std::vector<std::pair<std::size_t, double>>> series;
@@ -45,16 +47,28 @@ struct Categories {
 
 Categories CollectCategories(const TnChartData& chart) {
   Categories result;
-  std::unordered_map<std::string, std::size_t> index;
+  std::size_t slots = 0;
+  for (const auto& series : chart.series) slots = std::max(slots, series.size());
+  result.labels.resize(slots);
+  std::vector<bool> labelled(slots, false);
   for (const auto& series : chart.series) {
     auto& points = result.series.emplace_back();
-    for (const auto& [label, value] : series) {
-      auto [it, added] = index.try_emplace(label, result.labels.size());
-      if (added) result.labels.push_back(label);
-      points.emplace_back(it->second, value);
+    for (std::size_t i = 0; i < series.size(); ++i) {
+      const auto& [label, value] = series[i];
+      if (!labelled[i] && !label.empty()) {
+        result.labels[i] = label;
+        labelled[i] = true;
+      }
+      points.emplace_back(i, value);
     }
   }
   return result;
+}
+
+// A series that only draws the zero line: every value 0.
+bool ZeroSeries(const std::vector<std::pair<std::string, double>>& series) {
+  return !series.empty() && std::all_of(series.begin(), series.end(),
+                                        [](const auto& point) { return point.second == 0; });
 }
 
 TnFont Font(double size, uint32_t color, bool bold = false, bool italic = false) {
@@ -70,13 +84,6 @@ uint32_t SeriesColor(std::size_t series) {
   return kPalette[series % (sizeof(kPalette) / sizeof(kPalette[0]))];
 }
 
-std::string SeriesName(const TnChartData& chart, std::size_t series) {
-  if (series < chart.series_names.size() && !chart.series_names[series].empty()) {
-    return chart.series_names[series];
-  }
-  return "Série " + std::to_string(series + 1);
-}
-
 bool HasNames(const TnChartData& chart) {
   return std::any_of(chart.series_names.begin(), chart.series_names.end(),
                      [](const std::string& name) { return !name.empty(); });
@@ -88,12 +95,16 @@ void DrawLegend(CairoPainter& painter, const TnChartData& chart, Box& area) {
   const TnFont font = Font(7.5, kLabelColor);
   struct Item {
     std::string name;
+    std::size_t series;
     double text_width;
   };
   std::vector<std::vector<Item>> rows(1);
   double row_width = 0;
   for (std::size_t s = 0; s < chart.series.size(); ++s) {
-    Item item{SeriesName(chart, s), 0};
+    // An unnamed series (the zero line) or one without points says nothing.
+    if (s >= chart.series_names.size() || chart.series_names[s].empty()) continue;
+    if (chart.series[s].empty()) continue;
+    Item item{chart.series_names[s], s, 0};
     item.text_width = painter.TextWidth(item.name, font) + 1;
     double width = kSwatch + 4 + item.text_width + 12;
     if (!rows.back().empty() && row_width + width > area.width()) {
@@ -104,7 +115,6 @@ void DrawLegend(CairoPainter& painter, const TnChartData& chart, Box& area) {
     row_width += width;
   }
   area.bottom -= rows.size() * kLegendRow + 4;
-  std::size_t series = 0;
   double top = area.bottom + 4;
   for (const auto& row : rows) {
     double width = 0;
@@ -112,7 +122,7 @@ void DrawLegend(CairoPainter& painter, const TnChartData& chart, Box& area) {
     double x = area.left + std::max(0.0, (area.width() - width + 12) / 2);
     for (const Item& item : row) {
       double middle = top + kLegendRow / 2;
-      uint32_t color = SeriesColor(series++);
+      uint32_t color = SeriesColor(item.series);
       painter.Line(x, middle, x + kSwatch, middle, 2, color);
       painter.Dot(x + kSwatch / 2, middle, 2, color);
       painter.Text({x + kSwatch + 4, top, item.text_width, kLegendRow}, item.name, font,
@@ -130,12 +140,16 @@ void DrawNoData(CairoPainter& painter, Box area) {
   painter.Text(plot.rect(), "Sem dados", Font(8, 0x808080, false, true), TnAlign::Center, false);
 }
 
-// The value range, widened to zero when that does not squash the lines.
-bool ValueRange(const Categories& categories, double& low, double& high) {
+// The value range, widened to zero when that does not squash the lines.  A
+// zero line does not count: it shows where zero is when zero is in view,
+// and must not pull a balance far from zero down into a flat line.
+bool ValueRange(const TnChartData& chart, const Categories& categories, double& low, double& high) {
+  const bool only_zero_lines = std::all_of(chart.series.begin(), chart.series.end(), ZeroSeries);
   low = INFINITY;
   high = -INFINITY;
-  for (const auto& points : categories.series) {
-    for (const auto& point : points) {
+  for (std::size_t s = 0; s < categories.series.size(); ++s) {
+    if (!only_zero_lines && ZeroSeries(chart.series[s])) continue;
+    for (const auto& point : categories.series[s]) {
       if (!std::isfinite(point.second)) continue;
       low = std::min(low, point.second);
       high = std::max(high, point.second);
@@ -197,43 +211,61 @@ void DrawCategoryAxis(CairoPainter& painter, const std::vector<std::string>& lab
   int count = static_cast<int>(labels.size());
   double slot = plot.width() / count;
   int step = ChartLabelStep(count, widest, plot.width());
+  double last_right = -INFINITY;  // where the previous label's text ends
   for (int i = 0; i < count; i += step) {
     double center = plot.left + (i + 0.5) * slot;
     double width = std::max(slot * step, widest + 1);
     double left =
         std::clamp(center - width / 2, area.left, std::max(area.left, area.right - width));
     painter.Line(center, plot.bottom, center, plot.bottom + 4, 1, kAxisColor);
+    // A label pushed back inside the chart at its edge may reach the one
+    // before it: then it is left out.
+    const double text_width = painter.TextWidth(labels[i], font);
+    const double text_left = left + (width - text_width) / 2;
+    if (labels[i].empty() || text_left < last_right + kLabelGap / 2) continue;
     painter.Text({left, plot.bottom + 4, width, kLabelHeight}, labels[i], font, TnAlign::Center,
                  false);
+    last_right = text_left + text_width;
   }
 }
 
-// Consecutive finite values make one line; a missing value breaks it.
-void DrawSeries(CairoPainter& painter, const Categories& categories, const ValueAxis& axis,
-                const Box& plot) {
+// Consecutive finite values make one line; a missing value breaks it.  The
+// zero line is drawn thin and grey under the others.
+void DrawSeries(CairoPainter& painter, const TnChartData& chart, const Categories& categories,
+                const ValueAxis& axis, const Box& plot) {
   double slot = plot.width() / categories.labels.size();
   bool dots = categories.labels.size() <= kMaxPointsWithDots;
-  for (std::size_t s = 0; s < categories.series.size(); ++s) {
-    uint32_t color = SeriesColor(s);
-    std::vector<TnPoint> line;
-    auto flush = [&] {
-      painter.Polyline(line, 1.5, color);
-      line.clear();
-    };
-    for (const auto& [category, value] : categories.series[s]) {
-      if (!std::isfinite(value)) {
-        flush();
-        continue;
+  for (int pass = 0; pass < 2; ++pass) {
+    for (std::size_t s = 0; s < categories.series.size(); ++s) {
+      const bool zero = ZeroSeries(chart.series[s]);
+      if (zero != (pass == 0)) continue;
+      if (zero && (axis.scale.low > 0 || axis.scale.high < 0)) continue;  // zero out of view
+      const uint32_t color = zero ? kZeroColor : SeriesColor(s);
+      const double pen = zero ? 0.75 : 1.5;
+      std::vector<TnPoint> line;
+      auto flush = [&] {
+        painter.Polyline(line, pen, color);
+        line.clear();
+      };
+      for (const auto& [category, value] : categories.series[s]) {
+        if (!std::isfinite(value)) {
+          flush();
+          continue;
+        }
+        TnPoint point{plot.left + (category + 0.5) * slot, axis.Y(plot, value)};
+        line.push_back(point);
+        if (dots && !zero) painter.Dot(point.x, point.y, 2, color);
       }
-      TnPoint point{plot.left + (category + 0.5) * slot, axis.Y(plot, value)};
-      line.push_back(point);
-      if (dots) painter.Dot(point.x, point.y, 2, color);
+      flush();
     }
-    flush();
   }
 }
 
 }  // namespace
+
+std::vector<std::string> ChartCategoryLabels(const TnChartData& chart) {
+  return CollectCategories(chart).labels;
+}
 
 ChartScale NiceChartScale(double min, double max, int max_ticks) {
   if (!std::isfinite(min) || !std::isfinite(max)) return {};
@@ -277,7 +309,7 @@ void DrawLineChart(CairoPainter& painter, const TnRect& rect, const TnChartData&
 
   Categories categories = CollectCategories(chart);
   double low, high;
-  if (categories.labels.empty() || !ValueRange(categories, low, high)) {
+  if (categories.labels.empty() || !ValueRange(chart, categories, low, high)) {
     DrawNoData(painter, area);
     return;
   }
@@ -290,7 +322,7 @@ void DrawLineChart(CairoPainter& painter, const TnRect& rect, const TnChartData&
 
   DrawValueAxis(painter, axis, area, plot, font);
   DrawCategoryAxis(painter, categories.labels, area, plot, font);
-  DrawSeries(painter, categories, axis, plot);
+  DrawSeries(painter, chart, categories, axis, plot);
 }
 
 }  // namespace vireo

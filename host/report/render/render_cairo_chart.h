@@ -3,9 +3,15 @@
 // The chart fills its box: optional title on top, legend (when the series
 // have names) at the bottom, value axis on the left with a light grid at
 // round values, category labels under the plot, thinned so that they never
-// overlap.  Categories are the point labels in order of first appearance
-// across the series, so series with gaps still line up.
+// overlap.  A point sits at its index in its series, so a series whose
+// points carry no label (the zero line beside a balance) lines up with the
+// others; a slot is labelled by the first series that labels it.  Unnamed
+// and empty series stay out of the legend; a series of zeros is drawn thin
+// and grey under the others.
 #pragma once
+
+#include <string>
+#include <vector>
 
 #include "host/report/render/canvas.h"
 
@@ -23,6 +29,9 @@ ChartScale NiceChartScale(double min, double max, int max_ticks);
 // Write one category label out of every `step` so that labels as wide as
 // `widest` (plus a gap) fit in their slots of the plot width.
 int ChartLabelStep(int label_count, double widest, double plot_width);
+
+// The label of each slot of the category axis.
+std::vector<std::string> ChartCategoryLabels(const TnChartData& chart);
 
 void DrawLineChart(CairoPainter& painter, const TnRect& box, const TnChartData& chart);
 

@@ -2,8 +2,8 @@
 //
 // A company logo is drawn on every page; decoding it once saves time, and
 // handing cairo the same surface each time lets the PDF embed it only once.
-// Only PNG is decoded; other bytes give no surface and the caller draws a
-// placeholder instead.
+// PNG and JPEG are decoded; other bytes give no surface and the caller
+// draws a placeholder instead.
 #pragma once
 
 #include <cairo.h>
@@ -19,6 +19,14 @@ namespace vireo {
 
 // The decoded image, or null when the bytes are not a readable PNG.
 CairoSurfacePtr DecodePng(std::string_view bytes);
+// The same for JPEG (baseline or progressive, colour or grey); CMYK and
+// pictures larger than kMaxImageSide on a side give null.
+CairoSurfacePtr DecodeJpeg(std::string_view bytes);
+// Whichever of the two the bytes are.
+CairoSurfacePtr DecodeImage(std::string_view bytes);
+
+// The widest and tallest picture decoded (cairo's own limit).
+inline constexpr int kMaxImageSide = 32767;
 
 class ImageCache {
  public:

@@ -29,6 +29,7 @@ enum Op : uint8_t {
   kPictureDef,
   kImage,
   kChart,
+  kSection,
 };
 
 constexpr size_t kBufferSize = 1 << 20;
@@ -137,6 +138,20 @@ TnChartData ReadChart(Reader& in) {
   return chart;
 }
 
+TnSectionMark ReadSectionMark(Reader& in) {
+  TnSectionMark mark;
+  mark.number = in.Value<int32_t>();
+  const uint8_t role = in.Value<uint8_t>();
+  if (role > static_cast<uint8_t>(TnSectionRole::kFooter)) {
+    throw Exception("O arquivo temporário das páginas está corrompido.");
+  }
+  mark.role = static_cast<TnSectionRole>(role);
+  mark.forced_page = in.Value<uint8_t>() != 0;
+  mark.values.resize(in.Value<uint32_t>());
+  for (std::string& value : mark.values) value = in.Text();
+  return mark;
+}
+
 }  // namespace
 
 TnPageSpool::TnPageSpool() : file_(OpenAnonymousFile()) {
@@ -216,6 +231,15 @@ void TnPageSpool::BeginPage() {
   ++pages_;
   in_page_ = true;
   PutValue<uint8_t>(kBeginPage);
+}
+
+void TnPageSpool::Section(const TnSectionMark& mark) {
+  PutValue<uint8_t>(kSection);
+  PutValue<int32_t>(mark.number);
+  PutValue<uint8_t>(static_cast<uint8_t>(mark.role));
+  PutValue<uint8_t>(mark.forced_page ? 1 : 0);
+  PutValue<uint32_t>(static_cast<uint32_t>(mark.values.size()));
+  for (const std::string& value : mark.values) PutText(value);
 }
 
 void TnPageSpool::EndPage() {
@@ -369,6 +393,11 @@ void TnPageSpool::Replay(const TnPageSetup& setup, const std::vector<TnCanvas*>&
         TnRect box = in.Rect();
         TnChartData chart = ReadChart(in);
         for (TnCanvas* c : canvases) c->Chart(box, chart);
+        break;
+      }
+      case kSection: {
+        TnSectionMark mark = ReadSectionMark(in);
+        for (TnCanvas* c : canvases) c->BeginSection(mark);
         break;
       }
       default:

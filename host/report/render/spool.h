@@ -34,6 +34,7 @@ class TnPageSpool {
   TnPageSpool& operator=(const TnPageSpool&) = delete;
 
   void BeginPage();
+  void Section(const TnSectionMark& mark);
   // `page_tokens`: the text holds "{pagina}", "{paginas}", "{data}" or
   // "{hora}", replaced when the pages are replayed.
   void Text(const TnRect& box, std::string_view text, const TnFont& font, TnAlign align, bool wrap,

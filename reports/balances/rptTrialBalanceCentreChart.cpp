@@ -1,0 +1,95 @@
+#include "reports/balances/rptTrialBalanceCentreChart.h"
+
+#include "frame/nrwBaseDllReg.h"
+#include "host/biz/balancete.h"
+#include "host/biz/plano_item.h"
+#include "host/data/dataset.h"
+#include "host/data/sql.h"
+#include "host/report/engine.h"
+#include "reports/balances/BalanceteCentroCusto.h"
+#include "reports/balances/BalanceteUtil.h"
+
+namespace vireo::centro_plano {
+
+TrptTrialBalanceCentreChart::~TrptTrialBalanceCentreChart() {
+  if (FCdsEmpresa != nullptr) DestruirSQL(FCdsEmpresa);
+}
+
+std::string TrptTrialBalanceCentreChart::Versao() { return "[versao: 1.0.0.0]"; }
+
+std::vector<int> TrptTrialBalanceCentreChart::CriarListaSectionsParaZebrar() {
+  return {kLinhaConta, kTituloCentroCusto};
+}
+
+void TrptTrialBalanceCentreChart::DoParamChange(TObject*, TnpqParamItem*) {}
+void TrptTrialBalanceCentreChart::DoParamEnter(TObject*, TnpqParamItem*) {}
+void TrptTrialBalanceCentreChart::DoParamExit(TObject*, TnpqParamItem*) {}
+
+void TrptTrialBalanceCentreChart::ImprimirInterno() {
+  LerParametros();
+  VerificarPeriodo(FDataInicial, FDataFinal);
+  ImprimirComAvisoOrigem(FReport, FOrigemDados, {&FCdsEmpresa}, [this] { Imprimir(); });
+}
+
+void TrptTrialBalanceCentreChart::LerParametros() {
+  FCodigoEscrit = LerCodigoEscrit(FReport);
+  FDataInicial = LerData(FReport, "pDataInicial");
+  FDataFinal = LerData(FReport, "pDataFinal");
+  FQuebrarPorGrupo = LerBooleano(FReport, "pQuebrarPorGrupo");
+  FPularLinhaCadaSintetica = LerBooleano(FReport, "pPularLinhaCadaSintetica");
+  FImpSaldoZero = LerBooleano(FReport, "pImpSaldoZero");
+  FOrigemDados = LerSelecao(FReport, "pOrigemDados");
+  FCodigoConta = LerSelecao(FReport, "pCodigodaConta");
+  FFprCodigoCentroCusto = LerSelecao(FReport, "pFprCodigoCentroCusto");
+}
+
+void TrptTrialBalanceCentreChart::Imprimir() {
+  if (FCodigoEscrit != 0) FCdsEmpresa = ConsultarEmpresa(FCodigoEscrit);
+  CriarBalancete();
+  PreencherEmpresa(FReport, FCdsEmpresa, "pNomeEmpresa");
+  FRegistro = 0;
+  FTotalRegistro = FBalancete->TotalItens();
+  FPos = 0;
+  FCentroCusto = 0;
+  const std::vector<TnItensFilial>* centros = FBalancete->ListaFilial();
+  if (centros == nullptr) return;
+  for (const TnItensFilial& centro : *centros) ImprimirCentroCusto(centro);
+}
+
+void TrptTrialBalanceCentreChart::CriarBalancete() {
+  FBalancete =
+      ProcessarBalancete({FCodigoEscrit, FCodigoConta, kMesclaPorCentro, FDataInicial, FDataFinal,
+                          FOrigemDados, FImpSaldoZero, false, FFprCodigoCentroCusto});
+}
+
+void TrptTrialBalanceCentreChart::ImprimirCentroCusto(const TnItensFilial& centro) {
+  if (FCentroCusto > 0 && FCentroCusto != centro.CodigoCentroCusto && FQuebrarPorGrupo) {
+    FReport->RepEndOfPage(true);
+  }
+  FCentroCusto = centro.CodigoCentroCusto;
+  FReport->CSLShowProgress(FRegistro, FTotalRegistro);
+  ++FRegistro;
+  LimparColunas(FReport);
+  FReport->SetValues("R3", "Centro Custo: " + centro.DescrCentroCusto);
+  FReport->RepPrintSection(kTituloCentroCusto);
+  PercorrerPlano(centro.Plano->Filhos(), [this](IPlanoItem* item) { ImprimirConta(item); });
+  LimparColunas(FReport);
+  FReport->RepPrintSection(kTituloCentroCusto);
+}
+
+void TrptTrialBalanceCentreChart::ImprimirConta(IPlanoItem* item) {
+  FReport->CSLShowProgress(FRegistro, FTotalRegistro);
+  ++FRegistro;
+  if (FPularLinhaCadaSintetica && item->Sintetico() && FPos > 0) {
+    LimparColunas(FReport);
+    FReport->RepPrintSection(kLinhaConta);
+  }
+  ++FPos;
+  PreencherValoresItem(FReport, item);
+  EstiloSecao(FReport, kLinhaConta, item->Sintetico());
+  FReport->RepPrintSection(kLinhaConta);
+}
+
+VIREO_REGISTER_REPORT(TrptTrialBalanceCentreChart)
+
+}  // namespace vireo::centro_plano
