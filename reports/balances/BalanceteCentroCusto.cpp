@@ -63,7 +63,7 @@ std::unique_ptr<TnBalancete> ProcessarBalancete(const TnEntradasBalancete& e) {
 }
 
 void ImprimirComAvisoOrigem(TnrwReport* report, const std::string& origem,
-                            std::initializer_list<TnClientDataSet**> datasets,
+                            const std::vector<TnClientDataSet**>& datasets,
                             const std::function<void()>& corpo) {
   auto finalizar = [&] {
     for (TnClientDataSet** dataset : datasets) DestruirSQL(*dataset);

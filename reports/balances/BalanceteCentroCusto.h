@@ -1,14 +1,15 @@
 // Pieces the cost-centre trial balances share: reading their parameters,
 // the period check, the item line, the plain amount mask and the bold style
 // of a line section.  The company query and its header are the host's
-// (host/biz/empresa_relatorio.h).
+// (host/biz/empresa_relatorio.h); the report class the three trial
+// balances derive from is in BalanceteCentroCustoRelatorio.h.
 #pragma once
 
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/biz/balancete.h"
 #include "host/biz/empresa_relatorio.h"
@@ -58,7 +59,7 @@ std::unique_ptr<TnBalancete> ProcessarBalancete(const TnEntradasBalancete& entra
 // Runs the print's body; afterwards, also when it fails, releases the
 // datasets and lists the warning of an entry-origin filter.
 void ImprimirComAvisoOrigem(TnrwReport* report, const std::string& origem,
-                            std::initializer_list<TnClientDataSet**> datasets,
+                            const std::vector<TnClientDataSet**>& datasets,
                             const std::function<void()>& corpo);
 
 // Each item of the list, then the items below it, depth first.

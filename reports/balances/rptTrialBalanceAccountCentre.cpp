@@ -25,58 +25,26 @@ const char kFormatoNivel[] = "000";  // a level the mask does not describe
 
 }  // namespace
 
-TrptTrialBalanceAccountCentre::~TrptTrialBalanceAccountCentre() {
-  if (FCdsEmpresa != nullptr) DestruirSQL(FCdsEmpresa);
-}
-
-std::string TrptTrialBalanceAccountCentre::Versao() { return "[versao: 1.0.0.0]"; }
-
 std::vector<int> TrptTrialBalanceAccountCentre::CriarListaSectionsParaZebrar() {
   return {kLinhaCentroCusto, kLinhaConta};
 }
 
-void TrptTrialBalanceAccountCentre::DoParamChange(TObject*, TnpqParamItem*) {}
-void TrptTrialBalanceAccountCentre::DoParamEnter(TObject*, TnpqParamItem*) {}
-void TrptTrialBalanceAccountCentre::DoParamExit(TObject*, TnpqParamItem*) {}
-
-void TrptTrialBalanceAccountCentre::ImprimirInterno() {
-  LerParametros();
-  VerificarPeriodo(FDataInicial, FDataFinal);
-  ImprimirComAvisoOrigem(FReport, FOrigemDados, {&FCdsEmpresa, &FCdsMascConta},
-                         [this] { Imprimir(); });
+void TrptTrialBalanceAccountCentre::LerParametros() {
+  TnrwBalanceteCentroCusto::LerParametros();
+  FListaContaSemRateio = LerBooleanoDef(FReport, "pListaContaSemRateio");
 }
 
-void TrptTrialBalanceAccountCentre::LerParametros() {
-  FCodigoEscrit = LerCodigoEscrit(FReport);
-  FDataInicial = LerData(FReport, "pDataInicial");
-  FDataFinal = LerData(FReport, "pDataFinal");
-  FQuebrarPorGrupo = LerBooleano(FReport, "pQuebrarPorGrupo");
-  FPularLinhaCadaSintetica = LerBooleano(FReport, "pPularLinhaCadaSintetica");
-  FImpSaldoZero = LerBooleano(FReport, "pImpSaldoZero");
-  FOrigemDados = LerSelecao(FReport, "pOrigemDados");
-  FCodigoConta = LerSelecao(FReport, "pCodigodaConta");
-  FListaContaSemRateio = LerBooleanoDef(FReport, "pListaContaSemRateio");
-  FFprCodigoCentroCusto = LerSelecao(FReport, "pFprCodigoCentroCusto");
+std::vector<TnClientDataSet**> TrptTrialBalanceAccountCentre::DataSetsImpressao() {
+  return {&FCdsEmpresa, &FCdsMascConta};
 }
 
 void TrptTrialBalanceAccountCentre::Imprimir() {
-  if (FCodigoEscrit != 0) FCdsEmpresa = ConsultarEmpresa(FCodigoEscrit);
   FCdsMascConta =
       ExecutarSQL(kSelectMascaras, {}, true, false, kMaxLinhasMascara, "", nullptr, true);
-  CriarBalancete();
-  PreencherEmpresa(FReport, FCdsEmpresa, "pNomeEmpresa");
-  FRegistro = 0;
-  FTotalRegistro = FBalancete->TotalItens();
-  FPos = 0;
+  IniciarImpressao(kMesclaContaCentro, FListaContaSemRateio);
   FClasse.clear();
   PercorrerPlano(FBalancete->PlanoContas()->Filhos(),
                  [this](IPlanoItem* item) { ImprimirItem(item); });
-}
-
-void TrptTrialBalanceAccountCentre::CriarBalancete() {
-  FBalancete = ProcessarBalancete({FCodigoEscrit, FCodigoConta, kMesclaContaCentro, FDataInicial,
-                                   FDataFinal, FOrigemDados, FImpSaldoZero, FListaContaSemRateio,
-                                   FFprCodigoCentroCusto});
 }
 
 void TrptTrialBalanceAccountCentre::ImprimirItem(IPlanoItem* item) {

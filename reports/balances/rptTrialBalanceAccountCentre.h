@@ -6,20 +6,16 @@
 // (accounts, each with its cost centres).
 #pragma once
 
-#include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "host/core/datetime.h"
-#include "host/report/base_dll.h"
+#include "reports/balances/BalanceteCentroCustoRelatorio.h"
 
 namespace vireo {
 
 class IPlanoItem;
-class TnBalancete;
 
-class TrptTrialBalanceAccountCentre : public TnrwBaseDll {
+class TrptTrialBalanceAccountCentre : public TnrwBalanceteCentroCusto {
  public:
   // The sections of the layout.
   enum Secao : int {
@@ -28,41 +24,21 @@ class TrptTrialBalanceAccountCentre : public TnrwBaseDll {
     kLinhaConta = 9,
   };
 
-  using TnrwBaseDll::TnrwBaseDll;
-  ~TrptTrialBalanceAccountCentre() override;
+  using TnrwBalanceteCentroCusto::TnrwBalanceteCentroCusto;
 
-  std::string Versao() override;
   std::vector<int> CriarListaSectionsParaZebrar() override;
-  void ImprimirInterno() override;
-  void DoParamChange(TObject* sender, TnpqParamItem* param) override;
-  void DoParamEnter(TObject* sender, TnpqParamItem* param) override;
-  void DoParamExit(TObject* sender, TnpqParamItem* param) override;
 
  private:
-  void LerParametros();
-  void Imprimir();
-  void CriarBalancete();
+  void LerParametros() override;
+  void Imprimir() override;
+  std::vector<TnClientDataSet**> DataSetsImpressao() override;
   void ImprimirItem(IPlanoItem* item);
   std::string RotuloEntrada(const std::string& classificacao) const;
   void LinhaEmBranco();
 
-  int64_t FCodigoEscrit = 0;
-  int FRegistro = 0;
-  int FPos = 0;
-  int FTotalRegistro = 0;
-  TDateTime FDataInicial = 0;
-  TDateTime FDataFinal = 0;
-  bool FQuebrarPorGrupo = false;
   bool FListaContaSemRateio = false;
-  bool FPularLinhaCadaSintetica = false;
-  bool FImpSaldoZero = false;
-  std::string FOrigemDados;
-  std::string FCodigoConta;
   std::string FClasse;
-  std::string FFprCodigoCentroCusto;
-  std::unique_ptr<TnBalancete> FBalancete;
   TnClientDataSet* FCdsMascConta = nullptr;
-  TnClientDataSet* FCdsEmpresa = nullptr;
 };
 
 }  // namespace vireo

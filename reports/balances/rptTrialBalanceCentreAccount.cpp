@@ -13,54 +13,15 @@
 
 namespace vireo::centro_conta {
 
-TrptTrialBalanceCentreChart::~TrptTrialBalanceCentreChart() {
-  if (FCdsEmpresa != nullptr) DestruirSQL(FCdsEmpresa);
-}
-
-std::string TrptTrialBalanceCentreChart::Versao() { return "[versao: 1.0.0.0]"; }
-
 std::vector<int> TrptTrialBalanceCentreChart::CriarListaSectionsParaZebrar() {
   return {kLinhaConta, kLinhaCentroCusto};
 }
 
-void TrptTrialBalanceCentreChart::DoParamChange(TObject*, TnpqParamItem*) {}
-void TrptTrialBalanceCentreChart::DoParamEnter(TObject*, TnpqParamItem*) {}
-void TrptTrialBalanceCentreChart::DoParamExit(TObject*, TnpqParamItem*) {}
-
-void TrptTrialBalanceCentreChart::ImprimirInterno() {
-  LerParametros();
-  VerificarPeriodo(FDataInicial, FDataFinal);
-  ImprimirComAvisoOrigem(FReport, FOrigemDados, {&FCdsEmpresa}, [this] { Imprimir(); });
-}
-
-void TrptTrialBalanceCentreChart::LerParametros() {
-  FCodigoEscrit = LerCodigoEscrit(FReport);
-  FDataInicial = LerData(FReport, "pDataInicial");
-  FDataFinal = LerData(FReport, "pDataFinal");
-  FQuebrarPorGrupo = LerBooleano(FReport, "pQuebrarPorGrupo");
-  FPularLinhaCadaSintetica = LerBooleano(FReport, "pPularLinhaCadaSintetica");
-  FImpSaldoZero = LerBooleano(FReport, "pImpSaldoZero");
-  FOrigemDados = LerSelecao(FReport, "pOrigemDados");
-  FCodigoConta = LerSelecao(FReport, "pCodigodaConta");
-  FFprCodigoCentroCusto = LerSelecao(FReport, "pFprCodigoCentroCusto");
-}
-
 void TrptTrialBalanceCentreChart::Imprimir() {
-  if (FCodigoEscrit != 0) FCdsEmpresa = ConsultarEmpresa(FCodigoEscrit);
-  CriarBalancete();
-  PreencherEmpresa(FReport, FCdsEmpresa, "pNomeEmpresa");
-  FRegistro = 0;
-  FTotalRegistro = FBalancete->TotalItens();
-  FPos = 0;
+  IniciarImpressao(kMesclaCentroConta);
   Fclasse.clear();
   PercorrerPlano(FBalancete->PlanoCentrosCusto()->Filhos(),
                  [this](IPlanoItem* item) { ImprimirItem(item); });
-}
-
-void TrptTrialBalanceCentreChart::CriarBalancete() {
-  FBalancete =
-      ProcessarBalancete({FCodigoEscrit, FCodigoConta, kMesclaCentroConta, FDataInicial, FDataFinal,
-                          FOrigemDados, FImpSaldoZero, false, FFprCodigoCentroCusto});
 }
 
 void TrptTrialBalanceCentreChart::ImprimirItem(IPlanoItem* item) {

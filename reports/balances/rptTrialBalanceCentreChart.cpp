@@ -11,55 +11,16 @@
 
 namespace vireo::centro_plano {
 
-TrptTrialBalanceCentreChart::~TrptTrialBalanceCentreChart() {
-  if (FCdsEmpresa != nullptr) DestruirSQL(FCdsEmpresa);
-}
-
-std::string TrptTrialBalanceCentreChart::Versao() { return "[versao: 1.0.0.0]"; }
-
 std::vector<int> TrptTrialBalanceCentreChart::CriarListaSectionsParaZebrar() {
   return {kLinhaConta, kTituloCentroCusto};
 }
 
-void TrptTrialBalanceCentreChart::DoParamChange(TObject*, TnpqParamItem*) {}
-void TrptTrialBalanceCentreChart::DoParamEnter(TObject*, TnpqParamItem*) {}
-void TrptTrialBalanceCentreChart::DoParamExit(TObject*, TnpqParamItem*) {}
-
-void TrptTrialBalanceCentreChart::ImprimirInterno() {
-  LerParametros();
-  VerificarPeriodo(FDataInicial, FDataFinal);
-  ImprimirComAvisoOrigem(FReport, FOrigemDados, {&FCdsEmpresa}, [this] { Imprimir(); });
-}
-
-void TrptTrialBalanceCentreChart::LerParametros() {
-  FCodigoEscrit = LerCodigoEscrit(FReport);
-  FDataInicial = LerData(FReport, "pDataInicial");
-  FDataFinal = LerData(FReport, "pDataFinal");
-  FQuebrarPorGrupo = LerBooleano(FReport, "pQuebrarPorGrupo");
-  FPularLinhaCadaSintetica = LerBooleano(FReport, "pPularLinhaCadaSintetica");
-  FImpSaldoZero = LerBooleano(FReport, "pImpSaldoZero");
-  FOrigemDados = LerSelecao(FReport, "pOrigemDados");
-  FCodigoConta = LerSelecao(FReport, "pCodigodaConta");
-  FFprCodigoCentroCusto = LerSelecao(FReport, "pFprCodigoCentroCusto");
-}
-
 void TrptTrialBalanceCentreChart::Imprimir() {
-  if (FCodigoEscrit != 0) FCdsEmpresa = ConsultarEmpresa(FCodigoEscrit);
-  CriarBalancete();
-  PreencherEmpresa(FReport, FCdsEmpresa, "pNomeEmpresa");
-  FRegistro = 0;
-  FTotalRegistro = FBalancete->TotalItens();
-  FPos = 0;
+  IniciarImpressao(kMesclaPorCentro);
   FCentroCusto = 0;
   const std::vector<TnItensFilial>* centros = FBalancete->ListaFilial();
   if (centros == nullptr) return;
   for (const TnItensFilial& centro : *centros) ImprimirCentroCusto(centro);
-}
-
-void TrptTrialBalanceCentreChart::CriarBalancete() {
-  FBalancete =
-      ProcessarBalancete({FCodigoEscrit, FCodigoConta, kMesclaPorCentro, FDataInicial, FDataFinal,
-                          FOrigemDados, FImpSaldoZero, false, FFprCodigoCentroCusto});
 }
 
 void TrptTrialBalanceCentreChart::ImprimirCentroCusto(const TnItensFilial& centro) {
