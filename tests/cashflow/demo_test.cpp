@@ -2,7 +2,8 @@
 // titles: what the realised flow receives and pays on an account is what
 // the ledger counts as its inflows and outflows, the forecast pays on a day
 // the payables still open and due that day, and the comparison ends on the
-// realised flow's closing balance.
+// realised flow's closing balance.  The payables listing agrees with the
+// forecast day by day.
 #include "db/demo.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +23,7 @@ namespace vireo::test {
 namespace {
 
 constexpr int kLinhaDia = 12, kLinhaSaldo = 14;
+constexpr int kLinhaVencimentoTitulos = 11;  // a title of rptPayables grouped by due date
 
 class CashFlowDemoTest : public CashFlowDbTest {
  protected:
@@ -87,6 +89,27 @@ TEST_F(CashFlowDemoTest, ForecastPaysTheOpenPayablesOfEachDay) {
   }
   EXPECT_EQ(impresso.size(), std::count_if(devido.begin(), devido.end(),
                                            [](const auto& d) { return d.second > 0; }));
+}
+
+// The payables listing of the financial model, grouped by due date, lists
+// on each day what the forecast pays that day.
+TEST_F(CashFlowDemoTest, ForecastPaysWhatThePayablesListingHasOpenOnEachDueDate) {
+  const std::map<std::string, std::string> periodo = {
+      {"pCodigoEscrit", "2"}, {"pDataInicial", "01/07/2026"}, {"pDataFinal", "31/12/2026"}};
+  std::map<std::string, double> previsto;
+  for (const json& e : Imprimir("rptCashFlowForecast", periodo).Of(kLinhaDia)) {
+    if (Numero(Var(e, "T7")) != 0) previsto[Var(e, "T1")] = Numero(Var(e, "T7"));
+  }
+  auto listagem = periodo;
+  listagem["pModelo"] = "1";   // financial: what is open today
+  listagem["pOrdenar"] = "1";  // by due date
+  std::map<std::string, double> listado;
+  for (const json& e : Imprimir("rptPayables", listagem).Of(kLinhaVencimentoTitulos)) {
+    listado[Var(e, "pVencimento")] += Numero(Var(e, "R5"));
+  }
+  ASSERT_GT(listado.size(), 10u);
+  EXPECT_EQ(listado.size(), previsto.size());
+  for (const auto& [dia, valor] : listado) EXPECT_NEAR(previsto[dia], valor, 0.001) << dia;
 }
 
 TEST_F(CashFlowDemoTest, ComparisonEndsOnTheRealisedClosingBalance) {
