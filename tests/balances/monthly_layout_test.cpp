@@ -13,6 +13,7 @@
 #include "host/core/exception.h"
 #include "host/report/panel.h"
 #include "tests/balances/monthly_test_support.h"
+#include "tests/support/vireo_run.h"
 
 namespace vireo::test::monthly {
 namespace {
@@ -237,32 +238,15 @@ TEST_F(ConversaoTest, EmptyYesNoIsNotAnInteger) {
   EXPECT_THROW(Imprimir({{"pPulaLinha", ""}}), EConvertError);
 }
 
-struct Saida {
-  int status;
-  std::string texto;
-};
-
-Saida Vireo(const std::string& args) {
-  const std::string cmd = std::string(VIREO_BIN) + " " + args + " 2>&1";
-  Saida r{-1, ""};
-  FILE* p = popen(cmd.c_str(), "r");
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.texto.append(buf, n);
-  const int raw = pclose(p);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
-  return r;
-}
-
 TEST_F(ConversaoTest, VireoPrintEndsWithTheParameterStatus) {
   Commit();
   db_.reset();  // the program opens the file itself
   SetCurrentConnection(nullptr);
   const std::string pdf = (dir_ / "m.pdf").string();
-  const Saida saida = Vireo("print " + MonthlyPlugin::Path() + " --db " +
-                            (dir_ / "monthly.fdb").string() + " -p pQuebraGrupo= -o " + pdf);
-  EXPECT_EQ(saida.status, 3) << saida.texto;
-  EXPECT_NE(saida.texto.find("pQuebraGrupo"), std::string::npos) << saida.texto;
+  const VireoRun saida = RunVireo("print " + MonthlyPlugin::Path() + " --db " +
+                                  (dir_ / "monthly.fdb").string() + " -p pQuebraGrupo= -o " + pdf);
+  EXPECT_EQ(saida.status, 3) << saida.output;
+  EXPECT_NE(saida.output.find("pQuebraGrupo"), std::string::npos) << saida.output;
   EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 

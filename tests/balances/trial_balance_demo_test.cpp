@@ -15,6 +15,7 @@
 #include "host/core/convert.h"
 #include "host/core/text.h"
 #include "tests/balances/trial_balance_test_support.h"
+#include "tests/support/vireo_run.h"
 
 namespace vireo::test {
 namespace {
@@ -145,23 +146,6 @@ TEST_F(DemoAgreementTest, EveryAnalyticAccountAgreesWithTheLedger) {
   EXPECT_GT(contas, 10);
 }
 
-struct Saida {
-  int status;
-  std::string texto;
-};
-
-Saida Vireo(const std::string& args) {
-  const std::string cmd = std::string(VIREO_BIN) + " " + args + " 2>&1";
-  Saida r{-1, ""};
-  FILE* p = popen(cmd.c_str(), "r");
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.texto.append(buf, n);
-  const int raw = pclose(p);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
-  return r;
-}
-
 class VireoPrintTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -187,16 +171,17 @@ TEST_F(VireoPrintTest, OptionThatIsNotAnIntegerStopsThePrint) {
         Caso{"rptTrialBalancePercent", "pPercentualSobre"},
         Caso{"rptTrialBalancePercent", "pPulaLinha"}}) {
     SCOPED_TRACE(std::string(caso.relatorio) + " " + caso.parametro);
-    const Saida saida = Vireo(Print(caso.relatorio, std::string("-p ") + caso.parametro + "=x"));
-    EXPECT_EQ(saida.status, 3) << saida.texto;
-    EXPECT_NE(saida.texto.find(caso.parametro), std::string::npos) << saida.texto;
+    const VireoRun saida =
+        RunVireo(Print(caso.relatorio, std::string("-p ") + caso.parametro + "=x"));
+    EXPECT_EQ(saida.status, 3) << saida.output;
+    EXPECT_NE(saida.output.find(caso.parametro), std::string::npos) << saida.output;
     EXPECT_FALSE(std::filesystem::exists(dir_ + "/r.pdf"));
   }
 }
 
 TEST_F(VireoPrintTest, EmptyDatabasePrintsNoLines) {
-  const Saida saida = Vireo(Print("rptTrialBalance", "--trace " + dir_ + "/t.trace"));
-  EXPECT_EQ(saida.status, 0) << saida.texto;
+  const VireoRun saida = RunVireo(Print("rptTrialBalance", "--trace " + dir_ + "/t.trace"));
+  EXPECT_EQ(saida.status, 0) << saida.output;
 }
 
 }  // namespace

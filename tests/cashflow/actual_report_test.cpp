@@ -250,12 +250,12 @@ TEST_F(CashFlowProgramTest, OperationKindsFollowTheOriginsCounted) {
     for (const auto& [origens, habilitado] : std::vector<std::pair<std::string, bool>>{
              {"", true}, {"2", true}, {"1..3", true}, {"1", false}, {"3;4", false}}) {
       SCOPED_TRACE(std::string(relatorio) + " " + origens);
-      const Saida s =
-          Vireo(std::string("params ") + relatorio + " -p pOrigemLctoCaixaCh='" + origens + "'");
-      ASSERT_EQ(s.status, 0) << s.texto;
-      const size_t linha = s.texto.find("pTipoOper");
+      const VireoRun s =
+          RunVireo(std::string("params ") + relatorio + " -p pOrigemLctoCaixaCh='" + origens + "'");
+      ASSERT_EQ(s.status, 0) << s.output;
+      const size_t linha = s.output.find("pTipoOper");
       ASSERT_NE(linha, std::string::npos);
-      const std::string texto = s.texto.substr(linha, s.texto.find('\n', linha) - linha);
+      const std::string texto = s.output.substr(linha, s.output.find('\n', linha) - linha);
       EXPECT_EQ(texto.find("desabilitado") == std::string::npos, habilitado) << texto;
     }
   }
@@ -269,16 +269,18 @@ TEST_F(CashFlowProgramTest, HostileSelectionsAndReversedDatesWriteNothing) {
       if (std::string(relatorio) == "rptCashFlowForecast" && std::string(parametro) == "pTipoOper")
         continue;
       SCOPED_TRACE(std::string(relatorio) + " " + parametro);
-      const Saida s = Vireo(Print(relatorio, std::string("-p \"") + parametro + "=1) or (1=1\""));
-      EXPECT_EQ(s.status, 3) << s.texto;
-      EXPECT_NE(s.texto.find(parametro), std::string::npos) << s.texto;
+      const VireoRun s =
+          RunVireo(Print(relatorio, std::string("-p \"") + parametro + "=1) or (1=1\""));
+      EXPECT_EQ(s.status, 3) << s.output;
+      EXPECT_NE(s.output.find(parametro), std::string::npos) << s.output;
       EXPECT_FALSE(std::filesystem::exists(dir_ + "/r.pdf"));
     }
-    const Saida s = Vireo(Print(relatorio, "-p pDataInicial=10/03/2024 -p pDataFinal=09/03/2024"));
-    EXPECT_EQ(s.status, 1) << s.texto;
-    EXPECT_NE(s.texto.find("A data inicial não pode ser maior que a data final."),
+    const VireoRun s =
+        RunVireo(Print(relatorio, "-p pDataInicial=10/03/2024 -p pDataFinal=09/03/2024"));
+    EXPECT_EQ(s.status, 1) << s.output;
+    EXPECT_NE(s.output.find("A data inicial não pode ser maior que a data final."),
               std::string::npos)
-        << s.texto;
+        << s.output;
     EXPECT_FALSE(std::filesystem::exists(dir_ + "/r.pdf"));
   }
 }

@@ -15,6 +15,7 @@
 #include "host/core/text.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/report_harness.h"
+#include "tests/support/vireo_run.h"
 
 namespace vireo::test {
 
@@ -28,24 +29,6 @@ inline double Numero(const std::string& texto) {
     limpo += c == ',' ? '.' : c;
   }
   return limpo.empty() ? 0 : std::stod(limpo);
-}
-
-// The output of `vireo` and its exit status.
-struct Saida {
-  int status;
-  std::string texto;
-};
-
-inline Saida Vireo(const std::string& args) {
-  const std::string cmd = std::string(VIREO_BIN) + " " + args + " 2>&1";
-  Saida r{-1, ""};
-  FILE* p = popen(cmd.c_str(), "r");
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.texto.append(buf, n);
-  const int raw = pclose(p);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
-  return r;
 }
 
 // The kinds of a cash entry and the purposes of a settlement.

@@ -21,6 +21,7 @@
 #include "host/biz/plano_item.h"
 #include "host/data/dataset.h"
 #include "tests/cost_centres/cost_centre_test_support.h"
+#include "tests/support/vireo_run.h"
 
 namespace vireo::test {
 namespace {
@@ -224,23 +225,6 @@ TEST_F(DemoCostCentreTest, TheLedgerPrintsEveryShareOnceAndEndsOnTheEntitysBalan
 
 // --- `vireo print` on bad input ------------------------------------------------------
 
-struct Saida {
-  int status;
-  std::string texto;
-};
-
-Saida Vireo(const std::string& args) {
-  const std::string cmd = std::string(VIREO_BIN) + " " + args + " 2>&1";
-  Saida r{-1, ""};
-  FILE* p = popen(cmd.c_str(), "r");
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.texto.append(buf, n);
-  const int raw = pclose(p);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
-  return r;
-}
-
 class CostCentreCliTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -250,9 +234,9 @@ class CostCentreCliTest : public ::testing::Test {
     CreateDatabaseFromTemplate(dir_ + "/t.fdb");
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }
-  Saida Print(const std::string& report, const std::string& params) {
+  VireoRun Print(const std::string& report, const std::string& params) {
     std::filesystem::remove(dir_ + "/r.pdf");
-    return Vireo("print " + report + " --db " + dir_ + "/t.fdb -o " + dir_ + "/r.pdf " + params);
+    return RunVireo("print " + report + " --db " + dir_ + "/t.fdb -o " + dir_ + "/r.pdf " + params);
   }
   bool Pdf() const { return std::filesystem::exists(dir_ + "/r.pdf"); }
   std::string dir_;
@@ -268,23 +252,23 @@ TEST_F(CostCentreCliTest, BadInputEndsWithTheParameterStatusAndNoFile) {
   for (const auto& [relatorio, parametros] : selecoes) {
     SCOPED_TRACE(relatorio);
     for (const std::string& p : parametros) {
-      const Saida s = Print(relatorio, "-p '" + p + "=1) or (1=1'");
-      EXPECT_EQ(s.status, 3) << p << ": " << s.texto;
+      const VireoRun s = Print(relatorio, "-p '" + p + "=1) or (1=1'");
+      EXPECT_EQ(s.status, 3) << p << ": " << s.output;
       EXPECT_FALSE(Pdf()) << p;
     }
     EXPECT_EQ(Print(relatorio, "-p pDataFinal=30/02/2025").status, 3);
     EXPECT_FALSE(Pdf());
-    const Saida invertidas =
+    const VireoRun invertidas =
         Print(relatorio, "-p pDataInicial=10/03/2025 -p pDataFinal=09/03/2025");
     const bool razao = relatorio == "rptCostCentreLedger";
     EXPECT_EQ(invertidas.status, razao ? 3 : 1);
-    EXPECT_NE(invertidas.texto.find(razao ? "Data inicial não pode ser maior que data final."
-                                          : "A data inicial não pode ser maior que a data final."),
+    EXPECT_NE(invertidas.output.find(razao ? "Data inicial não pode ser maior que data final."
+                                           : "A data inicial não pode ser maior que a data final."),
               std::string::npos)
-        << invertidas.texto;
+        << invertidas.output;
     EXPECT_FALSE(Pdf());
-    const Saida empresa = Print(relatorio, "-p pCodigoEscrit=abc");
-    EXPECT_EQ(empresa.status, 0) << empresa.texto;
+    const VireoRun empresa = Print(relatorio, "-p pCodigoEscrit=abc");
+    EXPECT_EQ(empresa.status, 0) << empresa.output;
     if (relatorio != "rptCentreChartTracking" && relatorio != "rptCostCentreLedger") {
       EXPECT_EQ(Print(relatorio, "-p pImpSaldoZero=talvez").status, 3);
       EXPECT_FALSE(Pdf());

@@ -15,28 +15,15 @@
 #include "db/schema.h"
 #include "host/core/display_width.h"
 #include "host/data/connection.h"
+#include "tests/support/vireo_run.h"
 
 namespace vireo {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-  int status;
-  std::string output;  // standard output and error together
-};
-
-Outcome Vireo(const std::string& args) {
-  std::string cmd = std::string(VIREO_BIN) + " " + args + " 2>&1";
-  Outcome r{-1, ""};
-  FILE* p = popen(cmd.c_str(), "r");
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.output.append(buf, n);
-  int raw = pclose(p);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
-  return r;
-}
+using Outcome = test::VireoRun;
+using test::RunVireo;
 
 class CliTest : public ::testing::Test {
  protected:
@@ -62,8 +49,8 @@ class CliTest : public ::testing::Test {
 };
 
 TEST_F(CliTest, PrintsToEveryOutput) {
-  Outcome r = Vireo(Print("-p pLinhas=120 -p pData=2025-03-31 -o " + dir_ + "/r.pdf -o " + dir_ +
-                          "/r.png -o " + dir_ + "/r.txt --trace " + dir_ + "/r.trace"));
+  Outcome r = RunVireo(Print("-p pLinhas=120 -p pData=2025-03-31 -o " + dir_ + "/r.pdf -o " + dir_ +
+                             "/r.png -o " + dir_ + "/r.txt --trace " + dir_ + "/r.trace"));
   ASSERT_EQ(r.status, 0) << r.output;
   EXPECT_NE(r.output.find("Aviso de teste"), std::string::npos) << r.output;
   for (const char* f : {"r.pdf", "r.png", "r.txt", "r.trace"})
@@ -87,61 +74,61 @@ TEST_F(CliTest, PrintsToEveryOutput) {
 }
 
 TEST_F(CliTest, ABodyErrorExitsOneAndLeavesNoFile) {
-  Outcome r = Vireo(Print("-p pFalhar=1 -o " + dir_ + "/r.pdf --trace " + dir_ + "/r.trace"));
+  Outcome r = RunVireo(Print("-p pFalhar=1 -o " + dir_ + "/r.pdf --trace " + dir_ + "/r.trace"));
   EXPECT_EQ(r.status, 1) << r.output;
   EXPECT_NE(r.output.find("falha proposital do relatório"), std::string::npos);
   EXPECT_TRUE(NoOutputs());
 }
 
 TEST_F(CliTest, ParameterErrorsExitThree) {
-  Outcome r = Vireo(Print("-p pErroParam=1 -o " + dir_ + "/r.pdf"));
+  Outcome r = RunVireo(Print("-p pErroParam=1 -o " + dir_ + "/r.pdf"));
   EXPECT_EQ(r.status, 3) << r.output;
   EXPECT_NE(r.output.find("Número de linhas inválido."), std::string::npos);
-  r = Vireo(Print("-p \"pCodigoEscrit=1) or (1=1\" -o " + dir_ + "/r.pdf"));
+  r = RunVireo(Print("-p \"pCodigoEscrit=1) or (1=1\" -o " + dir_ + "/r.pdf"));
   EXPECT_EQ(r.status, 3) << r.output;
   EXPECT_NE(r.output.find("pCodigoEscrit"), std::string::npos) << r.output;
-  r = Vireo(Print("-p pLinhas=muitas -o " + dir_ + "/r.pdf"));
+  r = RunVireo(Print("-p pLinhas=muitas -o " + dir_ + "/r.pdf"));
   EXPECT_EQ(r.status, 3) << r.output;
   EXPECT_TRUE(NoOutputs());
 }
 
 TEST_F(CliTest, DatabaseErrorsExitFour) {
-  Outcome r = Vireo(Print("-p \"pSQL=select X from NAOEXISTE\" -o " + dir_ + "/r.pdf"));
+  Outcome r = RunVireo(Print("-p \"pSQL=select X from NAOEXISTE\" -o " + dir_ + "/r.pdf"));
   EXPECT_EQ(r.status, 4) << r.output;
   EXPECT_NE(r.output.find("NAOEXISTE"), std::string::npos) << r.output;
   EXPECT_TRUE(NoOutputs());
-  r = Vireo("print " + plugin_ + " --db " + dir_ + "/falta.fdb -o " + dir_ + "/r.pdf");
+  r = RunVireo("print " + plugin_ + " --db " + dir_ + "/falta.fdb -o " + dir_ + "/r.pdf");
   EXPECT_EQ(r.status, 4) << r.output;
   EXPECT_NE(r.output.find("falta.fdb"), std::string::npos);
   EXPECT_TRUE(NoOutputs());
 }
 
 TEST_F(CliTest, UsageErrorsExitTwo) {
-  EXPECT_EQ(Vireo(Print("-p pNaoExiste=1")).status, 2);
-  EXPECT_EQ(Vireo(Print("-p semigual")).status, 2);
-  EXPECT_EQ(Vireo(Print("-o " + dir_ + "/r.doc")).status, 2);
-  EXPECT_EQ(Vireo("print rptNaoExiste --db " + dir_ + "/t.fdb").status, 2);
-  EXPECT_EQ(Vireo("print").status, 2);
-  EXPECT_EQ(Vireo("nada").status, 2);
+  EXPECT_EQ(RunVireo(Print("-p pNaoExiste=1")).status, 2);
+  EXPECT_EQ(RunVireo(Print("-p semigual")).status, 2);
+  EXPECT_EQ(RunVireo(Print("-o " + dir_ + "/r.doc")).status, 2);
+  EXPECT_EQ(RunVireo("print rptNaoExiste --db " + dir_ + "/t.fdb").status, 2);
+  EXPECT_EQ(RunVireo("print").status, 2);
+  EXPECT_EQ(RunVireo("nada").status, 2);
 }
 
 TEST_F(CliTest, BrokenPluginsAndLayoutsAreNamed) {
   fs::path lib = fs::path(dir_) / "libNotAReport.so";
   fs::copy_file(fs::path(VIREO_NOT_A_REPORT), lib);
-  Outcome r = Vireo("print " + lib.string() + " --db " + dir_ + "/t.fdb --layout " +
-                    std::string(VIREO_FRAME_TEST_DIR) + "/probe/rptFrameProbe.json");
+  Outcome r = RunVireo("print " + lib.string() + " --db " + dir_ + "/t.fdb --layout " +
+                       std::string(VIREO_FRAME_TEST_DIR) + "/probe/rptFrameProbe.json");
   EXPECT_EQ(r.status, 1) << r.output;
   EXPECT_NE(r.output.find("ClassDll"), std::string::npos) << r.output;
 
   std::ofstream(dir_ + "/quebrado.json") << "{\"sections\": [ {\"number\": 8,, } ]}";
-  r = Vireo(Print("--layout " + dir_ + "/quebrado.json -o " + dir_ + "/r.pdf"));
+  r = RunVireo(Print("--layout " + dir_ + "/quebrado.json -o " + dir_ + "/r.pdf"));
   EXPECT_EQ(r.status, 1) << r.output;
   EXPECT_NE(r.output.find("quebrado.json"), std::string::npos) << r.output;
   EXPECT_FALSE(fs::exists(dir_ + "/r.pdf"));
 }
 
 TEST_F(CliTest, ParamsShowsThePanel) {
-  Outcome r = Vireo("params " + plugin_ + " -p pLinhas=7");
+  Outcome r = RunVireo("params " + plugin_ + " -p pLinhas=7");
   ASSERT_EQ(r.status, 0) << r.output;
   EXPECT_NE(r.output.find("[versao: 9.9.9.9]"), std::string::npos);
   EXPECT_NE(r.output.find("pLinhas"), std::string::npos);
@@ -152,7 +139,7 @@ TEST_F(CliTest, ParamsShowsThePanel) {
 // Columns are as wide as they show: an accented caption ("Erro de
 // parâmetro") keeps its value under the others.
 TEST_F(CliTest, ParamsLinesUpValuesAfterAccentedCaptions) {
-  Outcome r = Vireo("params " + plugin_);
+  Outcome r = RunVireo("params " + plugin_);
   ASSERT_EQ(r.status, 0) << r.output;
   std::istringstream lines(r.output);
   int rows = 0;
@@ -176,8 +163,8 @@ namespace {
 TEST_F(CliTest, InjectionAttemptsInTheLedgerSelectionsStopBeforeAnyQuery) {
   for (const std::string& p :
        {"pCodigoEscrit=1) or (1=1", "pConta=1;DROP TABLE FPRCAIXA", "pOrigemDados=0' or '1'='1"}) {
-    Outcome r = Vireo("print rptLedger --db " + dir_ + "/t.fdb -p \"" + p + "\" -o " + dir_ +
-                      "/r.pdf --trace " + dir_ + "/r.trace");
+    Outcome r = RunVireo("print rptLedger --db " + dir_ + "/t.fdb -p \"" + p + "\" -o " + dir_ +
+                         "/r.pdf --trace " + dir_ + "/r.trace");
     EXPECT_EQ(r.status, 3) << p << "\n" << r.output;
     EXPECT_NE(r.output.find(p.substr(0, p.find('='))), std::string::npos) << r.output;
     EXPECT_TRUE(NoOutputs()) << p;
@@ -193,7 +180,7 @@ namespace {
 // Listing loads and unloads every plug-in in turn, some sharing the business
 // library; nothing may be left behind that points into unloaded code.
 TEST_F(CliTest, ListLoadsAndUnloadsEveryReport) {
-  Outcome r = Vireo("list");
+  Outcome r = RunVireo("list");
   EXPECT_EQ(r.status, 0) << r.output;
   EXPECT_NE(r.output.find("rptLedger "), std::string::npos) << r.output;
   EXPECT_NE(r.output.find("[versao: 1.0.0.0]"), std::string::npos) << r.output;

@@ -10,14 +10,10 @@
 #include <string>
 
 #include "db/schema.h"
+#include "tests/support/vireo_run.h"
 
 namespace vireo::test {
 namespace {
-
-struct Saida {
-  int status;
-  std::string texto;
-};
 
 class VireoStatusTest : public ::testing::Test {
  protected:
@@ -29,17 +25,9 @@ class VireoStatusTest : public ::testing::Test {
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }
 
-  Saida Print(const std::string& relatorio, const std::string& param) {
-    const std::string cmd = std::string(VIREO_BIN) + " print " + relatorio + " --db " + dir_ +
-                            "/t.fdb -o " + Arquivo() + " -p '" + param + "' 2>&1";
-    Saida r{-1, ""};
-    FILE* p = popen(cmd.c_str(), "r");
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.texto.append(buf, n);
-    const int raw = pclose(p);
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
-    return r;
+  VireoRun Print(const std::string& relatorio, const std::string& param) {
+    return RunVireo("print " + relatorio + " --db " + dir_ + "/t.fdb -o " + Arquivo() + " -p '" +
+                    param + "'");
   }
   std::string Arquivo() const { return dir_ + "/r.pdf"; }
   bool HaSaida() const { return std::filesystem::exists(Arquivo()); }
@@ -60,14 +48,14 @@ TEST_F(VireoStatusTest, HostileSelectionsAndANonNumericCompanyAreParameterErrors
   for (const auto& c : casos) {
     SCOPED_TRACE(std::string(c.relatorio) + " " + c.parametro);
     const auto r = Print(c.relatorio, std::string(c.parametro) + "=1) or (1=1");
-    EXPECT_EQ(r.status, 3) << r.texto;
-    EXPECT_NE(r.texto.find(c.parametro), std::string::npos) << r.texto;
+    EXPECT_EQ(r.status, 3) << r.output;
+    EXPECT_NE(r.output.find(c.parametro), std::string::npos) << r.output;
     EXPECT_FALSE(HaSaida());
   }
   for (const char* relatorio : {"rptPaymentVoucher", "rptReceiptVoucher"}) {
     const auto r = Print(relatorio, "pCodigoEscrit=abc");
-    EXPECT_EQ(r.status, 3) << r.texto;
-    EXPECT_NE(r.texto.find("pCodigoEscrit"), std::string::npos) << r.texto;
+    EXPECT_EQ(r.status, 3) << r.output;
+    EXPECT_NE(r.output.find("pCodigoEscrit"), std::string::npos) << r.output;
     EXPECT_FALSE(HaSaida());
   }
 }
@@ -76,19 +64,19 @@ TEST_F(VireoStatusTest, EachReportAnswersAnEndBeforeTheStartItsOwnWay) {
   const std::string antes = "pDataFinal=01/01/2000";
   auto r = Print("rptPaymentVoucher", antes);
   EXPECT_EQ(r.status, 3);
-  EXPECT_NE(r.texto.find("Data inicial não pode ser maior que data final."), std::string::npos)
-      << r.texto;
+  EXPECT_NE(r.output.find("Data inicial não pode ser maior que data final."), std::string::npos)
+      << r.output;
   EXPECT_FALSE(HaSaida());
   r = Print("rptReceiptVoucher", antes);
-  EXPECT_EQ(r.status, 0) << r.texto;
-  EXPECT_NE(r.texto.find("0 página(s)"), std::string::npos) << r.texto;
+  EXPECT_EQ(r.status, 0) << r.output;
+  EXPECT_NE(r.output.find("0 página(s)"), std::string::npos) << r.output;
   std::filesystem::remove(Arquivo());  // an empty print still writes its file
   for (const char* relatorio : {"rptSupplierStatement", "rptCustomerStatement"}) {
     r = Print(relatorio, antes);
     EXPECT_NE(r.status, 0);
-    EXPECT_NE(r.texto.find("A data inicial não pode ser maior que a data final."),
+    EXPECT_NE(r.output.find("A data inicial não pode ser maior que a data final."),
               std::string::npos)
-        << r.texto;
+        << r.output;
     EXPECT_FALSE(HaSaida());
   }
 }
