@@ -2,7 +2,7 @@
 // Nível and makes it required), a lookup with an added condition, and
 // prints that end normally, slowly (for progress and cancel), by a crash
 // of the process or never.
-#include <csignal>
+#include <cstdlib>
 #include <thread>
 
 #include "frame/nrwBaseDllReg.h"
@@ -45,7 +45,9 @@ class TrptServeProbe : public TnrwBaseDll {
   void ImprimirInterno() override {
     enum Modo { kNormal = 0, kLento = 1, kQueda = 2, kSemFim = 3 };
     const int modo = StrToIntDef(FReport->GetValues("pModo"), 0);
-    if (modo == kQueda) std::raise(SIGSEGV);
+    // A crash by abort: the sanitizer runtime turns a segmentation fault
+    // into an ordinary exit, an abort still ends the worker by its signal.
+    if (modo == kQueda) std::abort();
     if (modo == kSemFim)
       for (;;) std::this_thread::sleep_for(std::chrono::milliseconds(50));
     const int linhas = StrToIntDef(FReport->GetValues("pLinhas"), 0);
