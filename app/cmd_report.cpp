@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/commands.h"
+#include "app/progress_feed.h"
 #include "host/core/display_width.h"
 #include "host/core/exception.h"
 #include "host/data/connection.h"
@@ -31,6 +32,7 @@ struct ReportOptions {
   std::optional<int> user;
   std::optional<int> company;
   std::vector<std::string> denied;
+  int progress_fd = -1;  // a worker's feed (app/progress_feed.h)
 };
 
 void ApplySession(const ReportOptions& o) {
@@ -131,7 +133,12 @@ void Print(const ReportOptions& o) {
   } detach;
   TnPrintSession s(TnLoadedPlugin::Open(info.path), layout);
   s.SetAssignments(o.params);
-  TnPrintResult result = s.Print(outputs);
+  std::optional<ProgressFeed> feed;
+  if (o.progress_fd >= 0) feed.emplace(o.progress_fd);
+  TnProgressCallback progress;
+  if (feed) progress = [&feed](const TnPrintProgress& p) { feed->Changed(p); };
+  TnPrintResult result = s.Print(outputs, progress);
+  if (feed) feed->Ended(result);
   for (const TnMessage& m : result.messages)
     std::fprintf(stderr, "%s: %s\n", TnMessageList::KindName(m.kind), m.text.c_str());
   std::fprintf(stderr, "%s: %d página(s)\n", info.name.c_str(), result.pages);
@@ -164,6 +171,8 @@ void RegisterReportCommands(CLI::App& app) {
       "Separador decimal do CSV: \",\" (campos com \";\", padrão) ou \".\" (campos com \",\")");
   print->add_option("--trace", o->trace, "Arquivo do rastro (JSON por linha)");
   AddSessionOptions(print, o.get());
+  print->add_option("--progress-fd", o->progress_fd, "Progresso em JSON neste descritor")
+      ->group("");  // for `vireo serve`'s workers
   print->callback([o] { Print(*o); });
 }
 

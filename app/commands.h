@@ -9,6 +9,7 @@ namespace vireo::app {
 
 void RegisterDbCommands(CLI::App& app);      // db create, demo
 void RegisterReportCommands(CLI::App& app);  // list, params, print
+void RegisterServeCommand(CLI::App& app);    // serve
 void RegisterAgendaCommands(CLI::App& app);  // agenda edit
 
 // Exit statuses of the program.

@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   RegisterDbCommands(app);
   RegisterReportCommands(app);
+  RegisterServeCommand(app);
   RegisterAgendaCommands(app);
   try {
     app.parse(argc, argv);

@@ -12,6 +12,7 @@ PACKAGES=(
   nlohmann-json3-dev libcli11-dev
   libcairo2-dev libpango1.0-dev fonts-dejavu-core
   poppler-utils
+  libcpp-httplib-dev
   libjpeg62-turbo-dev
   libical-dev
   libxlsxwriter-dev libminizip-dev libxml2-dev

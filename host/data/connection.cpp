@@ -105,6 +105,18 @@ std::string OneLine(std::string text) {
   return out;
 }
 
+// True when the status names `code` anywhere, not only first: a file held by
+// another engine instance comes as an I/O error of the "lock" operation
+// whose cause follows.
+bool StatusNames(const Firebird::IStatus* status, intptr_t code) {
+  const intptr_t* v = status->getErrors();
+  while (v[0] != isc_arg_end) {
+    if (v[0] == isc_arg_gds && v[1] == code) return true;
+    v += v[0] == isc_arg_cstring ? 3 : 2;  // a counted string has its length first
+  }
+  return false;
+}
+
 // Opening or creating a database fails mostly for reasons a user can fix:
 // those are told in the user's terms, the rest in Firebird's words.
 [[noreturn]] void RaiseAttachFailure(const std::string& context, const TnConnectionParams& p,
@@ -118,6 +130,13 @@ std::string OneLine(std::string text) {
   }
   if (code == isc_network_error) {
     throw EDatabaseError(context + ": sem conexão com o servidor " + ServerOf(p.database) + " (" +
+                         firebird + ")");
+  }
+  if (StatusNames(e.getStatus(), isc_already_opened)) {
+    throw EDatabaseError(context +
+                         ": outro programa está com o banco de dados aberto só para si "
+                         "(um Firebird em modo de processo único); feche esse programa ou "
+                         "abra-o com a configuração do vireo (" +
                          firebird + ")");
   }
   throw EDatabaseError(context + ": " + fb::StatusText(e.getStatus()));

@@ -1,11 +1,15 @@
 #include "host/data/firebird.h"
 
 #include "host/core/exception.h"
+#include "host/data/engine_config.h"
 
 namespace vireo::fb {
 
 Firebird::IMaster* Master() {
-  static Firebird::IMaster* master = Firebird::fb_get_master_interface();
+  static Firebird::IMaster* master = [] {
+    UseProjectEngineRoot();  // before the engine reads its configuration
+    return Firebird::fb_get_master_interface();
+  }();
   return master;
 }
 
