@@ -13,6 +13,7 @@
 
 #include "host/data/connection.h"
 #include "host/report/plugin_catalog.h"
+#include "host/report/plugin_host.h"
 #include "serve/access_token.h"
 #include "serve/panel_session.h"
 #include "serve/print_queue.h"
@@ -44,8 +45,13 @@ struct Server::Impl {
   std::vector<std::string> panel_order;  // oldest first
 
   std::unique_ptr<PrintQueue> prints;
+  // The agenda plug-in, loaded for its appointment editor at the first
+  // request of the agenda.
+  std::shared_ptr<const TnLoadedPlugin> agenda_plugin;
 
   void RouteApi();
+  void RouteAgenda();
+  void LoadAgendaEditor();
   bool Authorized(const httplib::Request& req) const;
 };
 
