@@ -25,13 +25,6 @@ std::string Title(const TcxSchedulerEvent& e) {
   return e.ID != 0 ? "Agendamento " + std::to_string(e.ID) : "Novo agendamento";
 }
 
-json Items(const TnpqParamItem& item) {
-  json out = json::array();
-  for (const TnParamChoice& c : item.Definition().items)
-    out.push_back({{"value", c.value}, {"text", c.text}});
-  return out;
-}
-
 }  // namespace
 
 AgendaEdit ReadAgendaEdit(const json& body) {
@@ -87,7 +80,7 @@ json AgendaForm::State() const {
                       {"hidden", p.Hidden()},
                       {"required", c->Required()},
                       {"lookup", dynamic_cast<const TnFraCtrlNDLinkEdit*>(c) != nullptr},
-                      {"items", Items(p)}});
+                      {"items", ChoiceList(p.Definition().items)}});
   }
   json refused;
   if (!refused_field_.empty()) refused = {{"field", refused_field_}, {"message", refusal_}};
@@ -99,10 +92,7 @@ json AgendaForm::State() const {
 
 json AgendaForm::Choices(const std::string& name) const {
   if (!edit_.Editor().FindControl(name)) throw EUsage("Campo desconhecido: " + name);
-  json out = json::array();
-  for (const TnParamChoice& c : edit_.Editor().Choices(name))
-    out.push_back({{"value", c.value}, {"text", c.text}});
-  return out;
+  return ChoiceList(edit_.Editor().Choices(name));
 }
 
 std::vector<int> AgendaForm::Save() {

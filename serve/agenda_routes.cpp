@@ -14,12 +14,6 @@ using nlohmann::json;
 
 constexpr const char* kAgendaPlugin = "rptUserAgenda";
 
-json Body(const httplib::Request& req) {
-  json j = json::parse(req.body.empty() ? "{}" : req.body, nullptr, false);
-  if (j.is_discarded() || !j.is_object()) throw EUsage("Corpo da requisição não é JSON");
-  return j;
-}
-
 TDateTime DayParam(const httplib::Request& req, const char* name) {
   TDateTime day = 0;
   if (!req.has_param(name) || !TryStrToDate(req.get_param_value(name), day))

@@ -58,5 +58,7 @@ struct Server::Impl {
 // Answers with a JSON body.
 void SendJson(httplib::Response& res, const nlohmann::json& body, int status = 200);
 void SendError(httplib::Response& res, int status, const std::string& message);
+// The request's JSON object ({} when empty); EUsage when it is not one.
+nlohmann::json Body(const httplib::Request& req);
 
 }  // namespace vireo::serve

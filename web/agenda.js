@@ -4,7 +4,6 @@
 // in order, and sends them with every question (state, lookup, save).
 "use strict";
 
-const $ = (id) => document.getElementById(id);
 const MESES = ["janeiro", "fevereiro", "março", "abril", "maio", "junho", "julho", "agosto",
   "setembro", "outubro", "novembro", "dezembro"];
 const DIAS = ["Dom", "Seg", "Ter", "Qua", "Qui", "Sex", "Sáb"];
@@ -19,23 +18,6 @@ function br(d) { return doisDigitos(d.getDate()) + "/" + doisDigitos(d.getMonth(
 function iso(d) { return d.getFullYear() + "-" + doisDigitos(d.getMonth() + 1) + "-" + doisDigitos(d.getDate()); }
 function somarDias(d, n) { const r = new Date(d); r.setDate(r.getDate() + n); return r; }
 function semCaractereAtalho(texto) { return texto.replace(/&(.)/g, "$1"); }
-
-async function pedir(metodo, caminho, corpo) {
-  const resposta = await fetch(caminho, {
-    method: metodo,
-    headers: corpo ? { "Content-Type": "application/json" } : {},
-    body: corpo ? JSON.stringify(corpo) : undefined,
-    credentials: "same-origin",
-  });
-  const dados = await resposta.json().catch(() => ({}));
-  return { ok: resposta.ok, status: resposta.status, dados };
-}
-
-async function api(metodo, caminho, corpo) {
-  const r = await pedir(metodo, caminho, corpo);
-  if (!r.ok) throw new Error(r.dados.error || "Erro " + r.status);
-  return r.dados;
-}
 
 // ---- the calendar ----
 
