@@ -1,6 +1,10 @@
 #include "serve/agenda_form.h"
 
+#include <memory>
+
 #include "host/core/exception.h"
+#include "host/data/connection.h"
+#include "host/data/dataset.h"
 #include "host/report/panel.h"
 #include "host/report/params.h"
 #include "serve/panel_session.h"
@@ -47,6 +51,15 @@ AgendaEdit ReadAgendaEdit(const json& body) {
     edit.changes.emplace_back(std::move(name), std::move(value));
   }
   return edit;
+}
+
+void CheckOwnAppointment(TnConnection& db, const TnAberturaAgenda& open, int user) {
+  if (!open.seq) return;
+  std::unique_ptr<TnClientDataSet> row(
+      db.Query("select CODIGOUSUARIODEST from AGENDAUSUARIO where SEQAGENDA = ?", {*open.seq}));
+  // A missing row is the editor's to refuse, with its own message.
+  if (!row->IsEmpty() && row->Fields(0)->AsInteger() != user)
+    throw Exception(AgendamentoMsg(*open.seq, "é da agenda de outro usuário"));
 }
 
 AgendaForm::AgendaForm(TnConnection& db, const AgendaEdit& edit) : edit_(db, edit.open) {

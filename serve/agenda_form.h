@@ -32,6 +32,10 @@ struct AgendaEdit {
 // when it is not that shape or goes beyond the limits.
 AgendaEdit ReadAgendaEdit(const nlohmann::json& body);
 
+// The page edits the session user's own agenda: an appointment (or the
+// series of an occurrence) of another user's raises Exception.
+void CheckOwnAppointment(TnConnection& db, const TnAberturaAgenda& open, int user);
+
 class AgendaForm {
  public:
   // Opens the appointment and replays the changes up to the first one the

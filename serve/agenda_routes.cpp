@@ -48,6 +48,12 @@ void Server::Impl::LoadAgendaEditor() {
   if (!agenda_plugin) agenda_plugin = TnLoadedPlugin::Open(catalog.Resolve(kAgendaPlugin).path);
 }
 
+std::unique_ptr<AgendaForm> Server::Impl::OpenAgendaForm(const AgendaEdit& edit) {
+  LoadAgendaEditor();
+  CheckOwnAppointment(*db, edit.open, PegarUsuario());
+  return std::make_unique<AgendaForm>(*db, edit);
+}
+
 void Server::Impl::RouteAgenda() {
   http.Get("/api/agenda", Agenda([this](const httplib::Request& req, httplib::Response& res) {
              TDateTime first = DayParam(req, "de"), last = DayParam(req, "ate");
@@ -62,8 +68,7 @@ void Server::Impl::RouteAgenda() {
             Agenda([this](const httplib::Request& req, httplib::Response& res) {
               AgendaEdit edit = ReadAgendaEdit(Body(req));
               std::lock_guard lock(plugin_mutex);
-              LoadAgendaEditor();
-              SendJson(res, AgendaForm(*db, edit).State());
+              SendJson(res, OpenAgendaForm(edit)->State());
             }));
 
   http.Post("/api/agenda/editor/choices",
@@ -73,15 +78,14 @@ void Server::Impl::RouteAgenda() {
               auto field = body.find("field");
               if (field == body.end() || !field->is_string()) throw EUsage("Informe \"field\"");
               std::lock_guard lock(plugin_mutex);
-              LoadAgendaEditor();
-              SendJson(res, {{"items", AgendaForm(*db, edit).Choices(*field)}});
+              SendJson(res, {{"items", OpenAgendaForm(edit)->Choices(*field)}});
             }));
 
   http.Post("/api/agenda/save", Agenda([this](const httplib::Request& req, httplib::Response& res) {
               AgendaEdit edit = ReadAgendaEdit(Body(req));
               std::lock_guard lock(plugin_mutex);
-              LoadAgendaEditor();
-              AgendaForm form(*db, edit);
+              std::unique_ptr<AgendaForm> open = OpenAgendaForm(edit);
+              AgendaForm& form = *open;
               try {
                 SendJson(res, {{"saved", true}, {"users", form.Save()}});
               } catch (const EDatabaseError&) {

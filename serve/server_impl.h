@@ -15,6 +15,7 @@
 #include "host/report/plugin_catalog.h"
 #include "host/report/plugin_host.h"
 #include "serve/access_token.h"
+#include "serve/agenda_form.h"
 #include "serve/panel_session.h"
 #include "serve/print_queue.h"
 #include "serve/server.h"
@@ -52,6 +53,8 @@ struct Server::Impl {
   void RouteApi();
   void RouteAgenda();
   void LoadAgendaEditor();
+  // The agenda's editor on an edit of the session user's own agenda.
+  std::unique_ptr<AgendaForm> OpenAgendaForm(const AgendaEdit& edit);
   bool Authorized(const httplib::Request& req) const;
 };
 

@@ -154,6 +154,16 @@ TEST_F(ServeAgendaTest, SeriesShowsEveryOccurrenceAndOneIsCompletedOnItsOwn) {
 }
 
 TEST_F(ServeAgendaTest, RefusalsAnswerTheEditorsReasonAndWriteNothing) {
+  {
+    // Another user's appointment, which the session's user may not open.
+    auto db = TnConnection::Open({*dir_ + "/t.fdb"});
+    auto w = db->StartWrite();
+    w->Execute(
+        "update or insert into AGENDAUSUARIO (SEQAGENDA, CODIGOUSUARIODEST, DATAHORAINICIO, "
+        "DATAHORAFIM, TITULOTAREFA, TIPOTAREFA) values (500, 8, '2025-03-05 10:00', "
+        "'2025-03-05 11:00', 'Do outro', 0) matching (SEQAGENDA)");
+    w->Commit();
+  }
   const std::vector<std::string> before = Table();
   struct Case {
     json body;
@@ -166,6 +176,7 @@ TEST_F(ServeAgendaTest, RefusalsAnswerTheEditorsReasonAndWriteNothing) {
            {Edit({}, {{"Inicio", "10/03/2025 14:00"}, {"Fim", "10/03/2025 13:00"}}),
             "O término não pode ser anterior ao início."},
            {Edit(9999, {{"Assunto", "x"}}), "Agendamento 9999"},
+           {Edit(500, {{"Assunto", "Meu agora"}}), "Agendamento 500: é da agenda de outro"},
        }) {
     auto r = Client().Post("/api/agenda/save", c.body.dump(), "application/json");
     ASSERT_TRUE(r);
@@ -180,6 +191,8 @@ TEST_F(ServeAgendaTest, RefusalsAnswerTheEditorsReasonAndWriteNothing) {
   EXPECT_EQ(bad.value("field", ""), "LembreteMinutos");
   EXPECT_EQ(bad["form"]["refused"]["field"], "LembreteMinutos");
   EXPECT_EQ(Table(), before);
+  Post("/api/agenda/editor", Edit(500, {}), 422);  // not even to look at it
+  EXPECT_TRUE(Titled(Month(), "Do outro").empty());
 }
 
 TEST_F(ServeAgendaTest, RequestsOutsideTheRulesAreTurnedAway) {
