@@ -35,9 +35,11 @@ step "teste no navegador"
 if [ -x /usr/bin/chromium ] && [ -x /usr/bin/chromedriver ] && /usr/bin/python3 -c "import selenium" 2>/dev/null; then
   BROWSER_DIR=$(mktemp -d /tmp/vireo-browser-XXXXXX)
   ./build-test/bin/vireo demo --db "$BROWSER_DIR/demo.fdb" >/dev/null
+  browser_status=0
   /usr/bin/python3 tests/browser/browser_test.py ./build-test/bin/vireo "$BROWSER_DIR/demo.fdb" \
-    build-test/browser-screenshots
+    build-test/browser-screenshots || browser_status=$?
   rm -rf "$BROWSER_DIR"
+  [ "$browser_status" -eq 0 ] || exit "$browser_status"
 else
   echo "Teste no navegador PULADO: chromium, chromedriver ou python3-selenium não instalado" \
     "(bash scripts/install-deps.sh tests)"
