@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo need, only
 # when one of them is missing.  With "tests", also what only the test command
-# needs: clang with its sanitizer runtimes and libFuzzer.
+# needs: clang with its sanitizer runtimes and libFuzzer, and chromium with
+# its WebDriver for the browser test.
 set -euo pipefail
 
 PACKAGES=(
@@ -19,6 +20,8 @@ PACKAGES=(
 )
 if [ "${1:-}" = "tests" ]; then
   PACKAGES+=(clang-14 libclang-rt-14-dev libfuzzer-14-dev)
+  # The browser test: headless chromium driven through WebDriver.
+  PACKAGES+=(chromium chromium-driver python3-selenium)
 fi
 
 missing=()

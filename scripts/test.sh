@@ -30,6 +30,21 @@ step() { echo "== $1 ($(date +%T))"; }
 step "testes"
 (cd build-test && ctest --output-on-failure -j"$(nproc)" --timeout 300)
 
+# The pages in a real browser, on a demo database of their own.
+step "teste no navegador"
+if [ -x /usr/bin/chromium ] && [ -x /usr/bin/chromedriver ] && /usr/bin/python3 -c "import selenium" 2>/dev/null; then
+  BROWSER_DIR=$(mktemp -d /tmp/vireo-browser-XXXXXX)
+  ./build-test/bin/vireo demo --db "$BROWSER_DIR/demo.fdb" >/dev/null
+  browser_status=0
+  /usr/bin/python3 tests/browser/browser_test.py ./build-test/bin/vireo "$BROWSER_DIR/demo.fdb" \
+    build-test/browser-screenshots || browser_status=$?
+  rm -rf "$BROWSER_DIR"
+  [ "$browser_status" -eq 0 ] || exit "$browser_status"
+else
+  echo "Teste no navegador PULADO: chromium, chromedriver ou python3-selenium não instalado" \
+    "(bash scripts/install-deps.sh tests)"
+fi
+
 [ "${VIREO_SANITIZE:-1}" = "0" ] && exit 0
 
 # A leak, a bad access or an undefined behaviour ends the test that met it.

@@ -23,12 +23,6 @@ bool IsName(const std::string& s, size_t max = 80) {
   return s.size() <= max && s.find("..") == std::string::npos && std::regex_match(s, name);
 }
 
-json Body(const httplib::Request& req) {
-  json j = json::parse(req.body.empty() ? "{}" : req.body, nullptr, false);
-  if (j.is_discarded() || !j.is_object()) throw EUsage("Corpo da requisição não é JSON");
-  return j;
-}
-
 std::string Text(const json& body, const char* key) {
   auto it = body.find(key);
   if (it == body.end() || it->is_null()) return {};
@@ -107,6 +101,12 @@ void SendFile(httplib::Response& res, const std::string& file, const char* type)
 }
 
 }  // namespace
+
+json Body(const httplib::Request& req) {
+  json j = json::parse(req.body.empty() ? "{}" : req.body, nullptr, false);
+  if (j.is_discarded() || !j.is_object()) throw EUsage("Corpo da requisição não é JSON");
+  return j;
+}
 
 void Server::Impl::RouteApi() {
   auto panel_of = [this](const httplib::Request& req) -> PanelSession& {

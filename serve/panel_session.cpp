@@ -17,14 +17,13 @@ using nlohmann::json;
 // Changes kept before older ones of a field changed again are dropped.
 constexpr size_t kMaxChanges = 256;
 
-json Choices(const TnpqParamItem& item) {
+}  // namespace
+
+json ChoiceList(const std::vector<TnParamChoice>& choices) {
   json out = json::array();
-  for (const TnParamChoice& c : item.Definition().items)
-    out.push_back({{"value", c.value}, {"text", c.text}});
+  for (const TnParamChoice& c : choices) out.push_back({{"value", c.value}, {"text", c.text}});
   return out;
 }
-
-}  // namespace
 
 PanelSession::PanelSession(const TnPluginInfo& info, const std::string& layout)
     : info_(info), layout_file_(info.Layout(layout)) {
@@ -54,7 +53,7 @@ json PanelSession::State() const {
                       {"enabled", item->Enabled()},
                       {"required", item->Required()},
                       {"lookup", link != nullptr},
-                      {"items", Choices(*item)}});
+                      {"items", ChoiceList(item->Definition().items)}});
   }
   return {{"report", info_.name},
           {"title", title_},

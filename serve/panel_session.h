@@ -16,6 +16,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "host/report/params.h"
 #include "host/report/plugin_host.h"
 
 namespace vireo {
@@ -26,6 +27,9 @@ namespace vireo::serve {
 
 // Parameter texts longer than this are refused before the report sees them.
 constexpr size_t kMaxValueLength = 2000;
+
+// [{"value","text"}] of a field's choices.
+nlohmann::json ChoiceList(const std::vector<TnParamChoice>& choices);
 
 class PanelSession {
  public:

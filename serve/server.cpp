@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "host/core/exception.h"
+#include "host/data/host_session.h"
 #include "serve/server_impl.h"
 
 namespace vireo::serve {
@@ -34,6 +35,23 @@ std::string CookieValue(const httplib::Request& req, const std::string& name) {
     at = end + 1;
   }
   return {};
+}
+
+// The server's process works as the user of its flags, as its workers do:
+// panels, lookups and the agenda ask the session who is logged in.
+void ApplySession(const std::vector<std::string>& args) {
+  for (size_t i = 0; i + 1 < args.size(); i += 2) {
+    const std::string& flag = args[i];
+    const std::string& value = args[i + 1];
+    if (flag == "--user")
+      DefinirUsuario(std::stoi(value));
+    else if (flag == "--company")
+      DefinirEmpresaAtual(std::stoi(value));
+    else if (flag == "--deny")
+      NegarDireito(value);
+    else
+      throw Exception("vireo serve: opção de sessão desconhecida: " + flag);
+  }
 }
 
 std::string MakeJobsRoot() {
@@ -70,6 +88,7 @@ Server::Impl::Impl(ServeOptions o)
   int workers = options.workers > 0
                     ? options.workers
                     : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  ApplySession(options.session_args);
   db = TnConnection::Open({options.database});
   SetCurrentConnection(db.get());
   WorkerSetup setup{options.worker_program, options.database, options.session_args,
@@ -105,6 +124,7 @@ Server::Server(ServeOptions options) : impl_(std::make_unique<Impl>(std::move(op
     return httplib::Server::HandlerResponse::Unhandled;
   });
   s.RouteApi();
+  s.RouteAgenda();
   s.http.set_mount_point("/", s.options.web_dir);
 }
 
@@ -114,6 +134,7 @@ Server::~Server() {
   {
     std::lock_guard lock(impl_->plugin_mutex);
     impl_->panels.clear();
+    impl_->agenda_plugin.reset();
     SetCurrentConnection(nullptr);
     impl_->db.reset();
   }

@@ -13,7 +13,9 @@
 
 #include "host/data/connection.h"
 #include "host/report/plugin_catalog.h"
+#include "host/report/plugin_host.h"
 #include "serve/access_token.h"
+#include "serve/agenda_form.h"
 #include "serve/panel_session.h"
 #include "serve/print_queue.h"
 #include "serve/server.h"
@@ -44,13 +46,22 @@ struct Server::Impl {
   std::vector<std::string> panel_order;  // oldest first
 
   std::unique_ptr<PrintQueue> prints;
+  // The agenda plug-in, loaded for its appointment editor at the first
+  // request of the agenda.
+  std::shared_ptr<const TnLoadedPlugin> agenda_plugin;
 
   void RouteApi();
+  void RouteAgenda();
+  void LoadAgendaEditor();
+  // The agenda's editor on an edit of the session user's own agenda.
+  std::unique_ptr<AgendaForm> OpenAgendaForm(const AgendaEdit& edit);
   bool Authorized(const httplib::Request& req) const;
 };
 
 // Answers with a JSON body.
 void SendJson(httplib::Response& res, const nlohmann::json& body, int status = 200);
 void SendError(httplib::Response& res, int status, const std::string& message);
+// The request's JSON object ({} when empty); EUsage when it is not one.
+nlohmann::json Body(const httplib::Request& req);
 
 }  // namespace vireo::serve

@@ -2,20 +2,7 @@
 // kept on the server, the print's progress and the page preview.
 "use strict";
 
-const $ = (id) => document.getElementById(id);
 const estado = { painel: null, relatorio: null, trabalho: null, pagina: 1, paginas: 0 };
-
-async function api(metodo, caminho, corpo) {
-  const resposta = await fetch(caminho, {
-    method: metodo,
-    headers: corpo ? { "Content-Type": "application/json" } : {},
-    body: corpo ? JSON.stringify(corpo) : undefined,
-    credentials: "same-origin",
-  });
-  const dados = await resposta.json().catch(() => ({}));
-  if (!resposta.ok) throw new Error(dados.error || resposta.statusText);
-  return dados;
-}
 
 // ---- report list ----
 let grupos = [];

@@ -38,7 +38,7 @@ class ServeTest : public ::testing::Test {
     o.workers = 2;
     o.worker_program = VIREO_BIN;
     o.web_dir = VIREO_WEB_DIR;
-    o.session_args = {"--company", "1"};
+    o.session_args = {"--user", "3", "--company", "1"};
     server_ = new serve::Server(o);
     port_ = server_->Bind();
     thread_ = new std::thread([] { server_->Run(); });
