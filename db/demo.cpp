@@ -1,7 +1,7 @@
 #include "db/demo.h"
 
-#include "db/demo_cashflow.h"
 #include "db/demo_agenda.h"
+#include "db/demo_cashflow.h"
 #include "db/demo_context.h"
 #include "db/demo_vouchers.h"
 #include "host/core/exception.h"
