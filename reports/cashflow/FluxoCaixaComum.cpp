@@ -121,6 +121,17 @@ void AdicionarPontoSaldo(TnpqChart* grafico, double saldo, const std::string& ro
   grafico->Series(kSerieZero)->AddPoint(0, "");
 }
 
+void ImprimirSaldoAnterior(TnrwReport* report, TnTipoRelat tipo, TnpqChart* grafico, double saldo,
+                           double saldo_com_limite) {
+  LimparR(report);
+  if (EhListagem(tipo)) {
+    ImprimirLinhaSaldo(report, {.F1 = "Saldo Anterior...",
+                                .F4 = FormatarNumero(saldo),
+                                .F5 = FormatarNumero(saldo_com_limite)});
+  }
+  if (grafico != nullptr) AdicionarPontoSaldo(grafico, saldo, "Saldo Anterior");
+}
+
 double ImprimirBlocoContas(TnrwReport* report, TnDadosContasCorrentes& contas) {
   double limite = 0;
   double saldos = 0;

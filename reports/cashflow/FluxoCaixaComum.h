@@ -91,6 +91,11 @@ double SaldoAnteriorDe(TnItensFluxoCaixa& itens);
 // A point of the balance line (series 0) and its zero line (series 1).
 void AdicionarPontoSaldo(TnpqChart* grafico, double saldo, const std::string& rotulo);
 
+// The opening balance: its line in a listing (without and with the limit)
+// and the first point of the chart, when there is one.
+void ImprimirSaldoAnterior(TnrwReport* report, TnTipoRelat tipo, TnpqChart* grafico, double saldo,
+                           double saldo_com_limite);
+
 // The account block of the listing (sections 8, 13, 10); answers the sum
 // of the limits of the listed accounts.
 double ImprimirBlocoContas(TnrwReport* report, TnDadosContasCorrentes& contas);

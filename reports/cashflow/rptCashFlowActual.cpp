@@ -158,13 +158,7 @@ void TrptCashFlowActual::SaldoInicial() {
 }
 
 void TrptCashFlowActual::ImprimirLinhaSaldoAnterior() {
-  LimparR(FReport);
-  if (EhListagem(FTipoRelatorio)) {
-    ImprimirLinhaSaldo(FReport, {.F1 = "Saldo Anterior...",
-                                 .F4 = FormatarNumero(FSaldoInicial),
-                                 .F5 = FormatarNumero(FSaldoInicialComLimite)});
-  }
-  if (FChart != nullptr) AdicionarPontoSaldo(FChart, FSaldoInicial, "Saldo Anterior");
+  ImprimirSaldoAnterior(FReport, FTipoRelatorio, FChart, FSaldoInicial, FSaldoInicialComLimite);
 }
 
 void TrptCashFlowActual::PercorrerDias() {

@@ -110,13 +110,7 @@ void TrptCashFlowForecast::SaldoInicial() {
 }
 
 void TrptCashFlowForecast::ImprimirLinhaSaldoAnterior() {
-  LimparR(FReport);
-  if (EhListagem(FTipoRelatorio)) {
-    ImprimirLinhaSaldo(FReport, {.F1 = "Saldo Anterior...",
-                                 .F4 = FormatarNumero(FSaldoInicial),
-                                 .F5 = FormatarNumero(FSaldoInicialComLimite)});
-  }
-  if (FChart != nullptr) AdicionarPontoSaldo(FChart, FSaldoInicial, "Saldo Anterior");
+  ImprimirSaldoAnterior(FReport, FTipoRelatorio, FChart, FSaldoInicial, FSaldoInicialComLimite);
 }
 
 void TrptCashFlowForecast::PercorrerDias() {
