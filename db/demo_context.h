@@ -163,6 +163,25 @@ void AddRole(DemoContext& context, int person, int role);  // PESSOAGRUPO
 void AddAddress(DemoContext& context, int person, const DemoTown& town, bool standard);
 void AddContact(DemoContext& context, int person, int kind, const std::string& value);
 
+// One side of a payment or receipt of titles in the cash book: its entry
+// (FPRCAIXA, with the history and origin of a payment or a receipt) and the
+// entry's link to the settlement (FPRACERTOCX; side 1 the titles', 2 the
+// cash's).  Takes the company's next entry code (demo_titles.cpp).
+struct TitleSettlementEntry {
+  int settlement = 0;
+  int account = 0;
+  int kind = 0;  // 1 inflow, -1 outflow
+  int side = 0;
+  TDateTime date = 0;
+  double value = 0;
+  bool payable = false;
+  int person = 0;  // 0: none
+  std::string text;
+  std::string document;
+};
+void AddTitleSettlementEntry(DemoContext& context, DemoCompany& company,
+                             const TitleSettlementEntry& entry);
+
 // The steps of GenerateDemo, in the order it runs them.
 void GenerateBanks(DemoContext& context);
 void GenerateCompanies(DemoContext& context);

@@ -23,6 +23,7 @@
 #include <cmath>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "db/demo_accounting_book.h"
@@ -265,28 +266,12 @@ class Titles {
     const int current = random_.Chance(15) ? company.cash_account : Pick(company.current_accounts);
     const int other = Pick(payable ? ids_.expense_accounts : ids_.revenue_accounts);
     const int way = payable ? -1 : 1;
-    CashEntry(company, settlement, current, way, kCashSide, p, cash, person, document, payable);
-    CashEntry(company, settlement, other, -way, kOriginSide, p, cash, person, document, payable);
-  }
-
-  void CashEntry(DemoCompany& company, int settlement, int account, int kind, int side,
-                 const Posting& p, double cash, int person, const std::string& document,
-                 bool payable) {
-    const int entry = ++company.last_cash_entry;
-    ++ids_.cash_entries;
-    context_
-        .Table("FPRCAIXA", {"CODIGOESCRIT", "CODIGOCAIXA", "CODIGOCONTA", "DATACAIXA",
-                            "TIPOMOVCAIXA", "VALORCAIXA", "CODIGOHISTCTB", "HISTORICOCAIXA",
-                            "ORIGEMLCTOCAIXA", "CODIGOPESSOAFIN", "DOCUMENTOCAIXA"})
-        .Insert({company.code, entry, account, Variant::FromDateTime(p.date), kind, cash,
-                 ids_.histories[payable ? kPaySupplier : kReceiveCustomer],
-                 (payable ? "Pagamento " : "Recebimento ") + document,
-                 payable ? kPayablesOrigin : kReceivablesOrigin,
-                 person != 0 ? Variant(person) : Variant(), document});
-    context_
-        .Table("FPRACERTOCX",
-               {"CODIGOESCRIT", "CODIGOACERTO", "CODIGOCAIXA", "ORIGEMCAIXA", "CODIGOCONTA"})
-        .Insert({company.code, settlement, entry, side, account});
+    for (const auto& [account, kind, side] :
+         {std::tuple{current, way, kCashSide}, std::tuple{other, -way, kOriginSide}}) {
+      AddTitleSettlementEntry(context_, company,
+                              {settlement, account, kind, side, p.date, cash, payable, person,
+                               (payable ? "Pagamento " : "Recebimento ") + document, document});
+    }
   }
 
   int Pick(const std::vector<int>& codes) { return random_.Pick(std::span<const int>(codes)); }
@@ -298,6 +283,24 @@ class Titles {
 };
 
 }  // namespace
+
+void AddTitleSettlementEntry(DemoContext& context, DemoCompany& company,
+                             const TitleSettlementEntry& e) {
+  const int entry = ++company.last_cash_entry;
+  ++context.Ids().cash_entries;
+  context
+      .Table("FPRCAIXA", {"CODIGOESCRIT", "CODIGOCAIXA", "CODIGOCONTA", "DATACAIXA", "TIPOMOVCAIXA",
+                          "VALORCAIXA", "CODIGOHISTCTB", "HISTORICOCAIXA", "ORIGEMLCTOCAIXA",
+                          "CODIGOPESSOAFIN", "DOCUMENTOCAIXA"})
+      .Insert({company.code, entry, e.account, Variant::FromDateTime(e.date), e.kind, e.value,
+               context.Ids().histories[e.payable ? kPaySupplier : kReceiveCustomer], e.text,
+               e.payable ? kPayablesOrigin : kReceivablesOrigin,
+               e.person != 0 ? Variant(e.person) : Variant(), e.document});
+  context
+      .Table("FPRACERTOCX",
+             {"CODIGOESCRIT", "CODIGOACERTO", "CODIGOCAIXA", "ORIGEMCAIXA", "CODIGOCONTA"})
+      .Insert({company.code, e.settlement, entry, e.side, e.account});
+}
 
 void GenerateTitles(DemoContext& context, uint64_t seed) {
   Titles titles(context, seed);

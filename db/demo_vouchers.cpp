@@ -17,6 +17,7 @@
 #include <cmath>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -37,10 +38,7 @@ constexpr uint32_t kCashSequence = 0x5EC1CAu;
 enum Purpose { kReceipt = 1, kPayment = 2 };
 enum Situation { kOpen = 1, kPartlyPaid = 2, kSettled = 3, kCancelled = 4 };
 enum Outcome { kAllTogether = 0, kSomeTogether, kEachAlone, kNonePaid, kOutcomes };
-enum Side { kTitleSide = 1, kCashSide = 2 };                  // FPRACERTOCX.ORIGEMCAIXA
-enum Origin { kPayablesOrigin = 1, kReceivablesOrigin = 2 };  // FPRCAIXA.ORIGEMLCTOCAIXA
-// Positions in ids.histories (the order of demo_histories.cpp).
-enum HistoryIndex { kPaySupplier = 0, kReceiveCustomer = 1 };
+enum Side { kTitleSide = 1, kCashSide = 2 };  // FPRACERTOCX.ORIGEMCAIXA
 
 const TDateTime kLastDay = EncodeDate(kAccountingFirstYear + 1, 6, 30);
 
@@ -299,38 +297,15 @@ class Vouchers {
     const int current = Pick(company.current_accounts);
     const int other = Pick(kind.payable ? ids_.expense_accounts : ids_.revenue_accounts);
     const int way = kind.payable ? -1 : 1;
-    const Leg cash{current, way, kCashSide};
-    const Leg title{other, -way, kTitleSide};
-    for (const Leg& leg : {cash, title}) {
-      CashEntry(company, kind, code, leg, settlement.date, Cents(total), doc, history);
+    for (const auto& [account, way_of_side, side] :
+         {std::tuple{current, way, kCashSide}, std::tuple{other, -way, kTitleSide}}) {
+      AddTitleSettlementEntry(context_, company,
+                              {code, account, way_of_side, side, settlement.date, Cents(total),
+                               kind.payable, doc.person, history, doc.number});
     }
   }
 
   int Pick(const std::vector<int>& codes) { return accounts_.Pick(std::span<const int>(codes)); }
-
-  // One side of a settlement in the cash book.
-  struct Leg {
-    int account;
-    int kind;  // 1 inflow, -1 outflow
-    int side;
-  };
-
-  void CashEntry(DemoCompany& company, const Kind& kind, int settlement, const Leg& leg,
-                 TDateTime date, double value, const Document& doc, const std::string& history) {
-    const int entry = ++company.last_cash_entry;
-    ++ids_.cash_entries;
-    context_
-        .Table("FPRCAIXA", {"CODIGOESCRIT", "CODIGOCAIXA", "CODIGOCONTA", "DATACAIXA",
-                            "TIPOMOVCAIXA", "VALORCAIXA", "CODIGOHISTCTB", "HISTORICOCAIXA",
-                            "ORIGEMLCTOCAIXA", "CODIGOPESSOAFIN", "DOCUMENTOCAIXA"})
-        .Insert({company.code, entry, leg.account, Variant::FromDateTime(date), leg.kind, value,
-                 ids_.histories[kind.payable ? kPaySupplier : kReceiveCustomer], history,
-                 kind.payable ? kPayablesOrigin : kReceivablesOrigin, doc.person, doc.number});
-    context_
-        .Table("FPRACERTOCX",
-               {"CODIGOESCRIT", "CODIGOACERTO", "CODIGOCAIXA", "ORIGEMCAIXA", "CODIGOCONTA"})
-        .Insert({company.code, settlement, entry, leg.side, leg.account});
-  }
 
   // The settlements of the cash book that paid or received from a person
   // in the demo period settled one title of that person each (the
